@@ -1,0 +1,28 @@
+#include "sessionscreen.h"
+#include "ui_sessionscreen.h"
+
+SessionScreen::SessionScreen(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::SessionScreen)
+{
+    ui->setupUi(this);
+}
+
+SessionScreen::~SessionScreen()
+{
+    delete ui;
+}
+
+void SessionScreen::setColour(int red, int green, int blue)
+{
+    ui->widget->red = red;
+    ui->widget->green = green;
+    ui->widget->blue = blue;
+    // repaint() rather than update(): the colour must be on screen before the caller's tick ends.
+    ui->widget->repaint();
+}
+
+void SessionScreen::setTimeText(const char *text)
+{
+    ui->timerLabel_3->setText(QString::fromLatin1(text));
+}

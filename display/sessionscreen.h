@@ -1,0 +1,29 @@
+#ifndef SESSIONSCREEN_H
+#define SESSIONSCREEN_H
+
+#include <QDialog>
+
+namespace Ui {
+class SessionScreen;
+}
+
+// The visualizer window: one line of time-left text above a flash surface.
+// It has no controls; Escape hides it through QDialog's own key handling.
+class SessionScreen : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit SessionScreen(QWidget *parent = nullptr);
+    ~SessionScreen() override;
+
+    // Shows the colour (each component 0..255) on the flash surface before returning.
+    void setColour(int red, int green, int blue);
+    // Shows the NUL-terminated Latin-1 text in the time label.
+    void setTimeText(const char *text);
+
+private:
+    Ui::SessionScreen *ui;
+};
+
+#endif // SESSIONSCREEN_H
