@@ -1,0 +1,97 @@
+#include "session/timeline.h"
+
+#include <algorithm>
+
+namespace {
+
+const char ending[] = "Ending...";
+
+struct HoursMinutesSeconds
+{
+    int hours;
+    int minutes;
+    int seconds;
+};
+
+HoursMinutesSeconds split(int seconds)
+{
+    return {seconds / 3600, (seconds % 3600) / 60, (seconds % 3600) % 60};
+}
+
+} // namespace
+
+int Timeline::totalSecondsFor(int hoursIndex, int minutesIndex)
+{
+    return 60 * (60 * hoursIndex + 5 * minutesIndex + 5);
+}
+
+Timeline::StageLengths Timeline::stageLengthsFor(int totalSeconds)
+{
+    const int halfMinutes = std::min(totalSeconds / 3, 600) / 30;
+    return {30 * halfMinutes, totalSeconds - 60 * halfMinutes};
+}
+
+float Timeline::rampFraction(qint64 stageElapsedMs, int stageLength)
+{
+    const float elapsedSeconds = stageElapsedMs / 1000.0;
+    return elapsedSeconds / stageLength;
+}
+
+int Timeline::rampFrequency(int fromFrequency, int toFrequency, float fraction)
+{
+    return static_cast<int>(fromFrequency - fraction * (fromFrequency - toFrequency));
+}
+
+Timeline::FlashStep Timeline::flashStep(qint64 elapsedMs, qint64 elapsedAgainMs,
+                                        float beatFrequency, int fadeDirection)
+{
+    const float halfPeriod = 1 / beatFrequency;
+    const float elapsedSeconds = elapsedMs / 1000.0;
+    float level = elapsedSeconds / halfPeriod;
+    if (fadeDirection != 0)
+        level = 1.0f - level;
+    const bool turn = elapsedAgainMs / 1000.0 >= halfPeriod;
+    if (level > 1.0f)
+        level = 1.0f;
+    return {level, turn};
+}
+
+Colour Timeline::mixColours(const Colour &from, const Colour &to, float fraction)
+{
+    const auto mix = [fraction](float a, float b) {
+        const float mixed = a * (1 - fraction) + b * fraction;
+        return mixed > 1.0f ? 1.0f : mixed;
+    };
+    return {mix(from.red, to.red), mix(from.green, to.green), mix(from.blue, to.blue)};
+}
+
+int Timeline::screenComponent(float component, float flashLevel)
+{
+    const float value = component * flashLevel;
+    if (value < 0.0f)
+        return 0;
+    if (value > 1.0f)
+        return 255;
+    return static_cast<int>(value * 255.0);
+}
+
+QByteArray Timeline::timeLeftText(int seconds)
+{
+    if (seconds < 1)
+        return ending;
+    const HoursMinutesSeconds t = split(seconds);
+    char text[16];
+    qsnprintf(text, sizeof text, "%02d:%02d:%02d", t.hours, t.minutes, t.seconds);
+    return text;
+}
+
+QByteArray Timeline::sessionScreenTimeText(int seconds)
+{
+    if (seconds < 1)
+        return ending;
+    const HoursMinutesSeconds t = split(seconds);
+    char text[64];
+    qsnprintf(text, sizeof text, "Time Left: %02d:%02d:%02d Press esc to exit visualizer", t.hours,
+              t.minutes, t.seconds);
+    return text;
+}

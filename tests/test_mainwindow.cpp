@@ -1,0 +1,337 @@
+#include "mainwindowprobe.h"
+#include "session/programcatalogue.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTextBrowser>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(Colour)
+
+// The main window as a user first meets it: its fixed form, the program buttons and the idle
+// refresh of the selection.
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void windowProperties();
+    void widgetTree_data();
+    void widgetTree();
+    void comboBoxItems_data();
+    void comboBoxItems();
+    void initialState();
+    void programButtons_data();
+    void programButtons();
+    void idleTickRestoresSelection();
+    void idleTickWithoutProgramChangesNothing();
+    void textsFit_data();
+    void textsFit();
+
+private:
+    MainWindow *window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    window = new MainWindow;
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void TestMainWindow::cleanup()
+{
+    delete window;
+    window = nullptr;
+}
+
+void TestMainWindow::windowProperties()
+{
+    QCOMPARE(window->objectName(), QStringLiteral("MainWindow"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Velmora"));
+    QCOMPARE(window->size(), QSize(560, 490));
+    QCOMPARE(window->minimumSize(), QSize(560, 490));
+    QCOMPARE(window->maximumSize(), QSize(560, 490));
+    QCOMPARE(window->menuBar()->objectName(), QStringLiteral("menuBar"));
+    QVERIFY(window->menuBar()->actions().isEmpty());
+    QCOMPARE(window->statusBar()->objectName(), QStringLiteral("statusBar"));
+    QVERIFY(window->statusBar()->currentMessage().isEmpty());
+    QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("centralWidget"));
+}
+
+void TestMainWindow::widgetTree_data()
+{
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    const char *names[] = {"Active Concentration", "Complete Meditation", "Deep Sleep",
+                           "Deep Thought Meditation", "Dream Sleep", "Morning Wake",
+                           "Quick Meditation", "Relaxed to Deep Thought",
+                           "Relaxed to Complete Meditation", "Tired to Deep Sleep",
+                           "Tired to Dreaming"};
+    for (int n = 1; n <= 11; ++n) {
+        const QByteArray objectName = "program" + QByteArray::number(n);
+        QTest::newRow(objectName) << "QPushButton" << "centralWidget"
+                                  << QRect(20, 60 + 30 * (n - 1), 250, 32) << names[n - 1];
+    }
+    QTest::newRow("label") << "QLabel" << "centralWidget" << QRect(50, 400, 171, 32)
+                           << "Set session duration:";
+    QTest::newRow("startButton") << "QPushButton" << "centralWidget" << QRect(400, 400, 114, 32)
+                                 << "Start";
+    QTest::newRow("selectedLabel") << "QLabel" << "centralWidget" << QRect(30, 10, 500, 40)
+                                   << "Headphones required for best results";
+    QTest::newRow("frame") << "QFrame" << "centralWidget" << QRect(280, 310, 251, 71) << "";
+    QTest::newRow("label_3") << "QLabel" << "frame" << QRect(11, 10, 231, 20) << "Ambient Audio";
+    QTest::newRow("comboBox") << "QComboBox" << "frame" << QRect(10, 30, 231, 26) << "Pink Noise";
+    QTest::newRow("frame_2") << "QFrame" << "centralWidget" << QRect(280, 260, 251, 40) << "";
+    QTest::newRow("Tone") << "QCheckBox" << "frame_2" << QRect(10, 10, 125, 20)
+                          << "Secondary Tone";
+    QTest::newRow("Visualizer") << "QCheckBox" << "frame_2" << QRect(140, 10, 101, 20)
+                                << "Visualizer";
+    QTest::newRow("hours") << "QComboBox" << "centralWidget" << QRect(220, 400, 81, 26) << "0 h";
+    QTest::newRow("minutes") << "QComboBox" << "centralWidget" << QRect(310, 400, 81, 26)
+                             << "5 m";
+    QTest::newRow("line") << "QFrame" << "centralWidget" << QRect(415, 270, 20, 21) << "";
+    QTest::newRow("sessionDescription") << "QTextBrowser" << "centralWidget"
+                                        << QRect(280, 71, 250, 181) << "";
+}
+
+void TestMainWindow::widgetTree()
+{
+    QFETCH(QString, className);
+    QFETCH(QString, parentName);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    QWidget *widget = window->findChild<QWidget *>(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(widget);
+    QCOMPARE(widget->metaObject()->className(), className);
+    QCOMPARE(widget->parentWidget()->objectName(), parentName);
+    QCOMPARE(widget->geometry(), geometry);
+    QVERIFY(widget->isEnabled());
+
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        QCOMPARE(button->text(), text);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        QCOMPARE(label->text(), text);
+    else if (auto *combo = qobject_cast<QComboBox *>(widget))
+        QCOMPARE(combo->currentText(), text);
+}
+
+void TestMainWindow::comboBoxItems_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("comboBox") << QStringList{"Pink Noise", "Water", "Rain", "Lullaby", "None"};
+    QStringList hours;
+    for (int h = 0; h <= 12; ++h)
+        hours << QStringLiteral("%1 h").arg(h);
+    QTest::newRow("hours") << hours;
+    QStringList minutes;
+    for (int m = 5; m <= 55; m += 5)
+        minutes << QStringLiteral("%1 m").arg(m);
+    QTest::newRow("minutes") << minutes;
+}
+
+void TestMainWindow::comboBoxItems()
+{
+    QFETCH(QStringList, items);
+    auto *combo = window->findChild<QComboBox *>(QLatin1String(QTest::currentDataTag()));
+    QVERIFY(combo);
+    QStringList actual;
+    for (int i = 0; i < combo->count(); ++i)
+        actual << combo->itemText(i);
+    QCOMPARE(actual, items);
+    QCOMPARE(combo->currentIndex(), 0);
+}
+
+void TestMainWindow::initialState()
+{
+    MainWindowProbe probe(*window);
+    QCOMPARE(probe.currentProgram(), 0);
+    QVERIFY(!probe.sessionRunning());
+
+    auto *tone = probe.widget<QCheckBox>("Tone");
+    auto *visualizer = probe.widget<QCheckBox>("Visualizer");
+    QCOMPARE(tone->checkState(), Qt::Checked);
+    QCOMPARE(visualizer->checkState(), Qt::Checked);
+    QCOMPARE(visualizer->layoutDirection(), Qt::RightToLeft);
+
+    auto *headline = probe.widget<QLabel>("selectedLabel");
+    QCOMPARE(headline->font().pointSize() > 0, true);
+    QVERIFY(headline->font().bold());
+    QCOMPARE(headline->alignment(), Qt::AlignCenter);
+    QCOMPARE(probe.widget<QLabel>("label_3")->alignment(), Qt::AlignCenter);
+    QCOMPARE(probe.widget<QLabel>("label")->font().pointSize(), 11);
+
+    auto *frame = probe.widget<QFrame>("frame");
+    QCOMPARE(frame->frameShape(), QFrame::StyledPanel);
+    QCOMPARE(frame->frameShadow(), QFrame::Sunken);
+    auto *frame2 = probe.widget<QFrame>("frame_2");
+    QCOMPARE(frame2->frameShape(), QFrame::StyledPanel);
+    QCOMPARE(frame2->frameShadow(), QFrame::Raised);
+    auto *line = probe.widget<QFrame>("line");
+    QCOMPARE(line->frameShape(), QFrame::VLine);
+    QCOMPARE(line->frameShadow(), QFrame::Sunken);
+
+    auto *description = probe.widget<QTextBrowser>("sessionDescription");
+    QCOMPARE(description->font().pointSize(), 8);
+    QCOMPARE(description->frameShape(), QFrame::StyledPanel);
+    QCOMPARE(description->frameShadow(), QFrame::Sunken);
+    QCOMPARE(description->textInteractionFlags(), Qt::NoTextInteraction);
+    QCOMPARE(description->toPlainText(),
+             QStringLiteral("Please select a session from the list to the left. A description of "
+                            "the session will appear in this block. \n\nAfter you have chosen a "
+                            "session, choose an ambient noise, set the duration, and press start "
+                            "to begin the session. "));
+    QVERIFY(description->toHtml().contains("Lucida Grande"));
+}
+
+void TestMainWindow::programButtons_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QVector<int>>("frequencies");
+    QTest::addColumn<QVector<Colour>>("colours");
+
+    const Colour yellow{1, 1, 0}, red{1, 0, 0}, blue{0, 0, 1}, magenta{1, 0, 1}, cyan{0, 1, 1};
+    struct Row
+    {
+        const char *name;
+        QVector<int> frequencies;
+        QVector<Colour> colours;
+    };
+    const Row rows[] = {
+        {"Active Concentration", {15, 27, 20}, {yellow, red, yellow}},
+        {"Complete Meditation", {20, 3, 20}, {yellow, blue, red}},
+        {"Deep Sleep", {20, 3, 20}, {yellow, red, blue}},
+        {"Deep Thought Meditation", {20, 6, 15}, {yellow, blue, red}},
+        {"Dream Sleep", {20, 6, 17}, {yellow, red, blue}},
+        {"Morning Wake", {13, 27, 20}, {magenta, cyan, blue}},
+        {"Quick Meditation", {20, 10, 17}, {yellow, red, blue}},
+        {"Relaxed to Deep Thought", {13, 6, 13}, {yellow, blue, red}},
+        {"Relaxed to Complete Meditation", {13, 3, 13}, {yellow, blue, red}},
+        {"Tired to Deep Sleep", {13, 3, 20}, {yellow, red, blue}},
+        {"Tired to Dreaming", {13, 6, 20}, {yellow, red, blue}},
+    };
+    for (int n = 1; n <= 11; ++n) {
+        const Row &row = rows[n - 1];
+        QTest::newRow(row.name) << n << row.name << row.frequencies << row.colours;
+    }
+}
+
+void TestMainWindow::programButtons()
+{
+    QFETCH(int, number);
+    QFETCH(QString, name);
+    QFETCH(QVector<int>, frequencies);
+    QFETCH(QVector<Colour>, colours);
+
+    MainWindowProbe probe(*window);
+    // Select another program first, so that every value below must have been written.
+    QTest::mouseClick(probe.widget<QPushButton>(number == 6 ? "program1" : "program6"),
+                      Qt::LeftButton);
+    QTest::mouseClick(probe.widget<QPushButton>(("program" + QByteArray::number(number)).constData()),
+                      Qt::LeftButton);
+
+    QCOMPARE(probe.currentProgram(), number);
+    QCOMPARE(probe.widget<QLabel>("selectedLabel")->text(), name);
+    const QString description = probe.widget<QTextBrowser>("sessionDescription")->toPlainText();
+    QCOMPARE(description, QString::fromLatin1(ProgramCatalogue::program(number).description));
+    QCOMPARE(description.startsWith(' '), number == 7);
+    QVERIFY(description.length() > 100);
+    QCOMPARE(QVector<int>({probe.startFrequency(), probe.plateauFrequency(), probe.endFrequency()}),
+             frequencies);
+    QVERIFY(probe.startColour() == colours[0]);
+    QVERIFY(probe.plateauColour() == colours[1]);
+    QVERIFY(probe.endColour() == colours[2]);
+}
+
+void TestMainWindow::idleTickRestoresSelection()
+{
+    MainWindowProbe probe(*window);
+    auto *headline = probe.widget<QLabel>("selectedLabel");
+    auto *description = probe.widget<QTextBrowser>("sessionDescription");
+    QTest::mouseClick(probe.widget<QPushButton>("program7"), Qt::LeftButton);
+
+    headline->setText("something else");
+    description->setText("another text");
+    // The session timer's next tick, within 20 ms, puts the selection back.
+    QTRY_COMPARE_WITH_TIMEOUT(headline->text(), QStringLiteral("Quick Meditation"), 200);
+    QTRY_COMPARE_WITH_TIMEOUT(description->toPlainText().left(20),
+                              QStringLiteral(" This program is des"), 200);
+}
+
+void TestMainWindow::idleTickWithoutProgramChangesNothing()
+{
+    MainWindowProbe probe(*window);
+    auto *headline = probe.widget<QLabel>("selectedLabel");
+    auto *description = probe.widget<QTextBrowser>("sessionDescription");
+    const QString placeholder = description->toHtml();
+
+    headline->setText("Select a session first!");
+    probe.tick();
+    QCOMPARE(headline->text(), QStringLiteral("Select a session first!"));
+    QCOMPARE(description->toHtml(), placeholder);
+}
+
+void TestMainWindow::textsFit_data()
+{
+    QTest::addColumn<QString>("objectName");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("headline") << "selectedLabel" << "Headphones required for best results";
+    QTest::newRow("refusal") << "selectedLabel" << "Select a session first!";
+    QTest::newRow("time left") << "selectedLabel" << "12:55:00";
+    QTest::newRow("ending") << "selectedLabel" << "Ending...";
+    for (int n = 1; n <= ProgramCatalogue::count; ++n) {
+        const QString name = QString::fromLatin1(ProgramCatalogue::program(n).name);
+        QTest::addRow("label %d", n) << "selectedLabel" << name;
+        QTest::addRow("button %d", n) << QStringLiteral("program%1").arg(n) << name;
+    }
+    QTest::newRow("duration") << "label" << "Set session duration:";
+    QTest::newRow("ambient") << "label_3" << "Ambient Audio";
+    QTest::newRow("start") << "startButton" << "Start";
+    QTest::newRow("stop") << "startButton" << "Stop";
+    QTest::newRow("tone") << "Tone" << "Secondary Tone";
+    QTest::newRow("visualizer") << "Visualizer" << "Visualizer";
+    for (const char *combo : {"comboBox", "hours", "minutes"})
+        QTest::newRow(combo) << combo << QString();
+}
+
+// The form's sizes were drawn for a narrower font than Debian's; every text must still show whole.
+void TestMainWindow::textsFit()
+{
+    QFETCH(QString, objectName);
+    QFETCH(QString, text);
+    QWidget *widget = window->findChild<QWidget *>(objectName);
+    QVERIFY(widget);
+
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        label->setText(text);
+        const int width = label->fontMetrics().horizontalAdvance(text);
+        QVERIFY2(width <= label->contentsRect().width(),
+                 qPrintable(QStringLiteral("%1 px in %2 px").arg(width).arg(label->contentsRect().width())));
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->setText(text);
+        // The size hint is the text plus the style's bevel, indicator and margins.
+        QVERIFY2(button->sizeHint().width() <= button->width(),
+                 qPrintable(QStringLiteral("%1 px in %2 px").arg(button->sizeHint().width()).arg(button->width())));
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        QVERIFY2(combo->sizeHint().width() <= combo->width(),
+                 qPrintable(QStringLiteral("%1 px in %2 px").arg(combo->sizeHint().width()).arg(combo->width())));
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "test_mainwindow.moc"
