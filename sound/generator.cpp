@@ -1,0 +1,198 @@
+#include "generator.h"
+
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+const double TwoPi = 6.283185307179586;
+const int FramesPerSecond = 44100;
+const int LoopFrames = 15 * FramesPerSecond;
+const int BytesPerFrame = 4;
+const int LoopBytes = LoopFrames * BytesPerFrame;
+const int FadeFrames = 52920;
+const int FadeOutStart = LoopFrames - FadeFrames;
+const int BlendFrames = 441;
+const float SecondaryFrequency = 528.0f;
+
+// The product sin(x) × 32,767 × level keeps this order of operations, so that multiplying a term
+// by the envelope later gives exactly the sample that the formula gives frame by frame.
+void fillMainTerms(QVector<double> &terms, float frequency)
+{
+    terms.resize(FramesPerSecond);
+    for (int t = 0; t < FramesPerSecond; ++t)
+        terms[t] = std::sin(TwoPi * frequency * t / FramesPerSecond) * 32767 * 0.7;
+}
+
+void fillSecondaryTerms(QVector<double> &terms)
+{
+    terms.resize(FramesPerSecond);
+    for (int t = 0; t < FramesPerSecond; ++t)
+        terms[t] = 32767 * std::sin(TwoPi * SecondaryFrequency * t / FramesPerSecond) * 0.1;
+}
+
+} // namespace
+
+Generator::Generator(int byteOrder, QObject *parent)
+    : QIODevice(parent)
+    , byteOrder(byteOrder)
+    , readPosition(0)
+    , leftTermsFrequency(carrierFrequency)
+    , rightTermsFrequency(carrierFrequency + beatFrequency)
+    , plateauSecond(FramesPerSecond * BytesPerFrame, 0)
+    , blendStretch(BlendFrames * 2)
+{
+    fillMainTerms(leftTerms, leftTermsFrequency);
+    fillMainTerms(rightTerms, rightTermsFrequency);
+    fillSecondaryTerms(secondaryTerms);
+    generateData();
+}
+
+Generator::~Generator() = default;
+
+void Generator::start()
+{
+    open(QIODevice::ReadOnly);
+}
+
+void Generator::stop()
+{
+    readPosition = 0;
+    close();
+}
+
+void Generator::generateData()
+{
+    const bool blend = isOpen();
+    if (blend)
+        keepBlendStretch();
+
+    buffer.resize(LoopBytes);
+    updateTerms();
+    synthesiseFade(0, FadeFrames, true);
+    synthesisePlateau();
+    synthesiseFade(FadeOutStart + 1, LoopFrames, false);
+
+    if (blend)
+        blendIntoNewLoop();
+}
+
+qint64 Generator::readData(char *data, qint64 maxSize)
+{
+    qint64 total = 0;
+    while (total < maxSize) {
+        const qint64 piece = qMin(buffer.size() - readPosition, maxSize - total);
+        std::memcpy(data + total, buffer.constData() + readPosition, size_t(piece));
+        readPosition = (readPosition + piece) % buffer.size();
+        total += piece;
+    }
+    return total;
+}
+
+qint64 Generator::writeData(const char *data, qint64 len)
+{
+    Q_UNUSED(data);
+    Q_UNUSED(len);
+    return 0;
+}
+
+qint64 Generator::bytesAvailable() const
+{
+    return buffer.size() + QIODevice::bytesAvailable();
+}
+
+void Generator::updateTerms()
+{
+    if (carrierFrequency != leftTermsFrequency) {
+        leftTermsFrequency = carrierFrequency;
+        fillMainTerms(leftTerms, leftTermsFrequency);
+    }
+    const float rightFrequency = carrierFrequency + beatFrequency;
+    if (rightFrequency != rightTermsFrequency) {
+        rightTermsFrequency = rightFrequency;
+        fillMainTerms(rightTerms, rightTermsFrequency);
+    }
+}
+
+// The envelope changes every frame here, so these frames are computed one by one.
+void Generator::synthesiseFade(int firstFrame, int endFrame, bool fadingIn)
+{
+    char *out = buffer.data() + firstFrame * BytesPerFrame;
+    int t = firstFrame % FramesPerSecond;
+    for (int i = firstFrame; i < endFrame; ++i) {
+        const float e = fadingIn ? float(i / double(FadeFrames))
+                                 : float(1 - (i - FadeOutStart) / double(FadeFrames));
+        const qint16 secondary = secondaryTone ? qint16(secondaryTerms[t] * e) : 0;
+        storeSample(out, qint16(qint16(leftTerms[t] * e) + secondary));
+        storeSample(out + 2, qint16(qint16(rightTerms[t] * e) + secondary));
+        out += BytesPerFrame;
+        if (++t == FramesPerSecond)
+            t = 0;
+    }
+}
+
+// Between the fades the envelope holds still, so every plateau frame with the same t is the same:
+// one second is synthesised and copied into place.
+void Generator::synthesisePlateau()
+{
+    const float e = float((FadeFrames - 1) / double(FadeFrames));
+    char *out = plateauSecond.data();
+    for (int t = 0; t < FramesPerSecond; ++t) {
+        const qint16 secondary = secondaryTone ? qint16(secondaryTerms[t] * e) : 0;
+        storeSample(out, qint16(qint16(leftTerms[t] * e) + secondary));
+        storeSample(out + 2, qint16(qint16(rightTerms[t] * e) + secondary));
+        out += BytesPerFrame;
+    }
+
+    int frame = FadeFrames;
+    while (frame <= FadeOutStart) {
+        const int t = frame % FramesPerSecond;
+        const int count = qMin(FramesPerSecond - t, FadeOutStart + 1 - frame);
+        std::memcpy(buffer.data() + frame * BytesPerFrame,
+                    plateauSecond.constData() + t * BytesPerFrame, size_t(count) * BytesPerFrame);
+        frame += count;
+    }
+}
+
+void Generator::keepBlendStretch()
+{
+    const int firstFrame = int(readPosition / BytesPerFrame);
+    for (int k = 0; k < BlendFrames; ++k) {
+        const int frame = (firstFrame + k) % LoopFrames;
+        blendStretch[2 * k] = sampleAt(2 * frame);
+        blendStretch[2 * k + 1] = sampleAt(2 * frame + 1);
+    }
+}
+
+// A linear crossfade from the old loop to the new one: the frame at the read position is still
+// the old one, and from BlendFrames on the new loop plays unchanged.
+void Generator::blendIntoNewLoop()
+{
+    const int firstFrame = int(readPosition / BytesPerFrame);
+    char *out = buffer.data();
+    for (int k = 0; k < BlendFrames; ++k) {
+        const int frame = (firstFrame + k) % LoopFrames;
+        for (int channel = 0; channel < 2; ++channel) {
+            const int oldSample = blendStretch[2 * k + channel];
+            const int newSample = sampleAt(2 * frame + channel);
+            const int blended = (oldSample * (BlendFrames - k) + newSample * k) / BlendFrames;
+            storeSample(out + (2 * frame + channel) * 2, qint16(blended));
+        }
+    }
+}
+
+qint16 Generator::sampleAt(int sampleIndex) const
+{
+    const char *source = buffer.constData() + sampleIndex * 2;
+    return byteOrder == 1 ? qFromLittleEndian<qint16>(source) : qFromBigEndian<qint16>(source);
+}
+
+void Generator::storeSample(char *dest, qint16 value) const
+{
+    if (byteOrder == 1)
+        qToLittleEndian(value, dest);
+    else
+        qToBigEndian(value, dest);
+}
