@@ -203,7 +203,8 @@ void MainWindow::on_startButton_clicked()
 
 void MainWindow::startSession()
 {
-    totalSeconds = Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex());
+    totalSeconds =
+        Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex());
     showTimeLeft(totalSeconds);
     if (ui->Visualizer->checkState() != Qt::Unchecked)
         sessionScreen.showFullScreen();
@@ -271,7 +272,8 @@ void MainWindow::handleScreen()
         fadeDirection = 1 - fadeDirection;
     }
 
-    generator->beatFrequency = Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction);
+    generator->beatFrequency =
+        Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction);
 
     if (stageClock.elapsed() / 1000 > stageLength)
         changeStage();
@@ -326,7 +328,7 @@ void MainWindow::showTimeLeft(int seconds)
 
 std::array<QPushButton *, 11> MainWindow::programButtons() const
 {
-    return {ui->program1, ui->program2, ui->program3, ui->program4, ui->program5, ui->program6,
+    return {ui->program1, ui->program2, ui->program3, ui->program4,  ui->program5, ui->program6,
             ui->program7, ui->program8, ui->program9, ui->program10, ui->program11};
 }
 

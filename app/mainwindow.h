@@ -82,7 +82,7 @@ private:
     // The session record: the selected program and the running session.
     int currentProgram = 0;
     int fadeDirection = 0; // 0 fading in, 1 fading out; carried over from one session to the next
-    int stage = 0;         // 0 none, 1 first ramp, 2 plateau, 3 final ramp, 4 finished
+    int stage = 0; // 0 none, 1 first ramp, 2 plateau, 3 final ramp, 4 finished
     float flashLevel = 0;
     bool sessionRunning = false;
     SessionClock stageClock;
@@ -92,17 +92,17 @@ private:
     int stageLength = 0;
     int plateauLength = 0;
     int rampLength = 0;
-    Colour rampFromColour{};
-    Colour rampToColour{};
-    Colour mixedColour{};
+    Colour rampFromColour {};
+    Colour rampToColour {};
+    Colour mixedColour {};
     int startFrequency = 0;
     int plateauFrequency = 0;
     int endFrequency = 0;
     int rampFromFrequency = 0;
     int rampToFrequency = 0;
-    Colour startColour{};
-    Colour plateauColour{};
-    Colour endColour{};
+    Colour startColour {};
+    Colour plateauColour {};
+    Colour endColour {};
 
     friend struct MainWindowProbe;
 };

@@ -74,36 +74,50 @@ void TestMainWindow::widgetTree_data()
     QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
 
-    const char *names[] = {"Active Concentration", "Complete Meditation", "Deep Sleep",
-                           "Deep Thought Meditation", "Dream Sleep", "Morning Wake",
-                           "Quick Meditation", "Relaxed to Deep Thought",
-                           "Relaxed to Complete Meditation", "Tired to Deep Sleep",
+    const char *names[] = {"Active Concentration",
+                           "Complete Meditation",
+                           "Deep Sleep",
+                           "Deep Thought Meditation",
+                           "Dream Sleep",
+                           "Morning Wake",
+                           "Quick Meditation",
+                           "Relaxed to Deep Thought",
+                           "Relaxed to Complete Meditation",
+                           "Tired to Deep Sleep",
                            "Tired to Dreaming"};
     for (int n = 1; n <= 11; ++n) {
         const QByteArray objectName = "program" + QByteArray::number(n);
-        QTest::newRow(objectName) << "QPushButton" << "centralWidget"
-                                  << QRect(20, 60 + 30 * (n - 1), 250, 32) << names[n - 1];
+        QTest::newRow(objectName) << "QPushButton"
+                                  << "centralWidget" << QRect(20, 60 + 30 * (n - 1), 250, 32)
+                                  << names[n - 1];
     }
-    QTest::newRow("label") << "QLabel" << "centralWidget" << QRect(50, 400, 171, 32)
-                           << "Set session duration:";
-    QTest::newRow("startButton") << "QPushButton" << "centralWidget" << QRect(400, 400, 114, 32)
-                                 << "Start";
-    QTest::newRow("selectedLabel") << "QLabel" << "centralWidget" << QRect(30, 10, 500, 40)
-                                   << "Headphones required for best results";
-    QTest::newRow("frame") << "QFrame" << "centralWidget" << QRect(280, 310, 251, 71) << "";
-    QTest::newRow("label_3") << "QLabel" << "frame" << QRect(11, 10, 231, 20) << "Ambient Audio";
-    QTest::newRow("comboBox") << "QComboBox" << "frame" << QRect(10, 30, 231, 26) << "Pink Noise";
-    QTest::newRow("frame_2") << "QFrame" << "centralWidget" << QRect(280, 260, 251, 40) << "";
-    QTest::newRow("Tone") << "QCheckBox" << "frame_2" << QRect(10, 10, 125, 20)
-                          << "Secondary Tone";
-    QTest::newRow("Visualizer") << "QCheckBox" << "frame_2" << QRect(140, 10, 101, 20)
-                                << "Visualizer";
-    QTest::newRow("hours") << "QComboBox" << "centralWidget" << QRect(220, 400, 81, 26) << "0 h";
-    QTest::newRow("minutes") << "QComboBox" << "centralWidget" << QRect(310, 400, 81, 26)
-                             << "5 m";
-    QTest::newRow("line") << "QFrame" << "centralWidget" << QRect(415, 270, 20, 21) << "";
-    QTest::newRow("sessionDescription") << "QTextBrowser" << "centralWidget"
-                                        << QRect(280, 71, 250, 181) << "";
+    QTest::newRow("label") << "QLabel"
+                           << "centralWidget" << QRect(50, 400, 171, 32) << "Set session duration:";
+    QTest::newRow("startButton") << "QPushButton"
+                                 << "centralWidget" << QRect(400, 400, 114, 32) << "Start";
+    QTest::newRow("selectedLabel")
+        << "QLabel"
+        << "centralWidget" << QRect(30, 10, 500, 40) << "Headphones required for best results";
+    QTest::newRow("frame") << "QFrame"
+                           << "centralWidget" << QRect(280, 310, 251, 71) << "";
+    QTest::newRow("label_3") << "QLabel"
+                             << "frame" << QRect(11, 10, 231, 20) << "Ambient Audio";
+    QTest::newRow("comboBox") << "QComboBox"
+                              << "frame" << QRect(10, 30, 231, 26) << "Pink Noise";
+    QTest::newRow("frame_2") << "QFrame"
+                             << "centralWidget" << QRect(280, 260, 251, 40) << "";
+    QTest::newRow("Tone") << "QCheckBox"
+                          << "frame_2" << QRect(10, 10, 125, 20) << "Secondary Tone";
+    QTest::newRow("Visualizer") << "QCheckBox"
+                                << "frame_2" << QRect(140, 10, 101, 20) << "Visualizer";
+    QTest::newRow("hours") << "QComboBox"
+                           << "centralWidget" << QRect(220, 400, 81, 26) << "0 h";
+    QTest::newRow("minutes") << "QComboBox"
+                             << "centralWidget" << QRect(310, 400, 81, 26) << "5 m";
+    QTest::newRow("line") << "QFrame"
+                          << "centralWidget" << QRect(415, 270, 20, 21) << "";
+    QTest::newRow("sessionDescription") << "QTextBrowser"
+                                        << "centralWidget" << QRect(280, 71, 250, 181) << "";
 }
 
 void TestMainWindow::widgetTree()
@@ -131,7 +145,7 @@ void TestMainWindow::widgetTree()
 void TestMainWindow::comboBoxItems_data()
 {
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("comboBox") << QStringList{"Pink Noise", "Water", "Rain", "Lullaby", "None"};
+    QTest::newRow("comboBox") << QStringList {"Pink Noise", "Water", "Rain", "Lullaby", "None"};
     QStringList hours;
     for (int h = 0; h <= 12; ++h)
         hours << QStringLiteral("%1 h").arg(h);
@@ -203,7 +217,7 @@ void TestMainWindow::programButtons_data()
     QTest::addColumn<QVector<int>>("frequencies");
     QTest::addColumn<QVector<Colour>>("colours");
 
-    const Colour yellow{1, 1, 0}, red{1, 0, 0}, blue{0, 0, 1}, magenta{1, 0, 1}, cyan{0, 1, 1};
+    const Colour yellow {1, 1, 0}, red {1, 0, 0}, blue {0, 0, 1}, magenta {1, 0, 1}, cyan {0, 1, 1};
     struct Row
     {
         const char *name;
@@ -240,8 +254,9 @@ void TestMainWindow::programButtons()
     // Select another program first, so that every value below must have been written.
     QTest::mouseClick(probe.widget<QPushButton>(number == 6 ? "program1" : "program6"),
                       Qt::LeftButton);
-    QTest::mouseClick(probe.widget<QPushButton>(("program" + QByteArray::number(number)).constData()),
-                      Qt::LeftButton);
+    QTest::mouseClick(
+        probe.widget<QPushButton>(("program" + QByteArray::number(number)).constData()),
+        Qt::LeftButton);
 
     QCOMPARE(probe.currentProgram(), number);
     QCOMPARE(probe.widget<QLabel>("selectedLabel")->text(), name);
@@ -289,21 +304,31 @@ void TestMainWindow::textsFit_data()
     QTest::addColumn<QString>("objectName");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("headline") << "selectedLabel" << "Headphones required for best results";
-    QTest::newRow("refusal") << "selectedLabel" << "Select a session first!";
-    QTest::newRow("time left") << "selectedLabel" << "12:55:00";
-    QTest::newRow("ending") << "selectedLabel" << "Ending...";
+    QTest::newRow("headline") << "selectedLabel"
+                              << "Headphones required for best results";
+    QTest::newRow("refusal") << "selectedLabel"
+                             << "Select a session first!";
+    QTest::newRow("time left") << "selectedLabel"
+                               << "12:55:00";
+    QTest::newRow("ending") << "selectedLabel"
+                            << "Ending...";
     for (int n = 1; n <= ProgramCatalogue::count; ++n) {
         const QString name = QString::fromLatin1(ProgramCatalogue::program(n).name);
         QTest::addRow("label %d", n) << "selectedLabel" << name;
         QTest::addRow("button %d", n) << QStringLiteral("program%1").arg(n) << name;
     }
-    QTest::newRow("duration") << "label" << "Set session duration:";
-    QTest::newRow("ambient") << "label_3" << "Ambient Audio";
-    QTest::newRow("start") << "startButton" << "Start";
-    QTest::newRow("stop") << "startButton" << "Stop";
-    QTest::newRow("tone") << "Tone" << "Secondary Tone";
-    QTest::newRow("visualizer") << "Visualizer" << "Visualizer";
+    QTest::newRow("duration") << "label"
+                              << "Set session duration:";
+    QTest::newRow("ambient") << "label_3"
+                             << "Ambient Audio";
+    QTest::newRow("start") << "startButton"
+                           << "Start";
+    QTest::newRow("stop") << "startButton"
+                          << "Stop";
+    QTest::newRow("tone") << "Tone"
+                          << "Secondary Tone";
+    QTest::newRow("visualizer") << "Visualizer"
+                                << "Visualizer";
     for (const char *combo : {"comboBox", "hours", "minutes"})
         QTest::newRow(combo) << combo << QString();
 }
@@ -319,17 +344,23 @@ void TestMainWindow::textsFit()
     if (auto *label = qobject_cast<QLabel *>(widget)) {
         label->setText(text);
         const int width = label->fontMetrics().horizontalAdvance(text);
-        QVERIFY2(width <= label->contentsRect().width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px").arg(width).arg(label->contentsRect().width())));
+        QVERIFY2(
+            width <= label->contentsRect().width(),
+            qPrintable(
+                QStringLiteral("%1 px in %2 px").arg(width).arg(label->contentsRect().width())));
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         button->setText(text);
         // The size hint is the text plus the style's bevel, indicator and margins.
         QVERIFY2(button->sizeHint().width() <= button->width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px").arg(button->sizeHint().width()).arg(button->width())));
+                 qPrintable(QStringLiteral("%1 px in %2 px")
+                                .arg(button->sizeHint().width())
+                                .arg(button->width())));
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
         combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         QVERIFY2(combo->sizeHint().width() <= combo->width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px").arg(combo->sizeHint().width()).arg(combo->width())));
+                 qPrintable(QStringLiteral("%1 px in %2 px")
+                                .arg(combo->sizeHint().width())
+                                .arg(combo->width())));
     }
 }
 

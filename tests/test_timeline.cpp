@@ -123,12 +123,16 @@ void TestTimeline::flashLevels_data()
     QTest::addColumn<bool>("turn");
     QTest::addColumn<int>("red");
 
-    QTest::newRow("10 Hz, 50 ms into a fade-in") << qint64(50) << 10.0f << 0 << 0.5f << false << 127;
+    QTest::newRow("10 Hz, 50 ms into a fade-in")
+        << qint64(50) << 10.0f << 0 << 0.5f << false << 127;
     // 0.1 s is just short of the float half period 1/10.
     QTest::newRow("10 Hz, end of a fade-in") << qint64(100) << 10.0f << 0 << 1.0f << false << 255;
-    QTest::newRow("10 Hz, late fade-in tick clamped") << qint64(110) << 10.0f << 0 << 1.0f << true << 255;
-    QTest::newRow("10 Hz, 50 ms into a fade-out") << qint64(50) << 10.0f << 1 << 0.5f << false << 127;
-    QTest::newRow("10 Hz, late fade-out tick is black") << qint64(110) << 10.0f << 1 << -0.1f << true << 0;
+    QTest::newRow("10 Hz, late fade-in tick clamped")
+        << qint64(110) << 10.0f << 0 << 1.0f << true << 255;
+    QTest::newRow("10 Hz, 50 ms into a fade-out")
+        << qint64(50) << 10.0f << 1 << 0.5f << false << 127;
+    QTest::newRow("10 Hz, late fade-out tick is black")
+        << qint64(110) << 10.0f << 1 << -0.1f << true << 0;
     QTest::newRow("3 Hz, start of a fade-in") << qint64(0) << 3.0f << 0 << 0.0f << false << 0;
 }
 
@@ -158,8 +162,8 @@ void TestTimeline::fastFlashPattern()
     int direction = 0;
     for (int tick = 1; tick <= 12; ++tick) {
         const qint64 now = 20 * tick;
-        const Timeline::FlashStep step = Timeline::flashStep(now - clockStart, now - clockStart,
-                                                             27.0f, direction);
+        const Timeline::FlashStep step =
+            Timeline::flashStep(now - clockStart, now - clockStart, 27.0f, direction);
         const int phase = (tick - 1) % 4;
         QVERIFY2(qAbs(step.level - expected[phase]) < 0.001f,
                  qPrintable(QStringLiteral("tick %1: %2").arg(tick).arg(step.level)));
