@@ -17,8 +17,8 @@ const int FadeOutStart = LoopFrames - FadeFrames;
 const int BlendFrames = 441;
 const float SecondaryFrequency = 528.0f;
 
-// The product sin(x) × 32,767 × level keeps this order of operations, so that multiplying a term
-// by the envelope later gives exactly the sample that the formula gives frame by frame.
+// A term is the sample formula without its envelope, with the same operations in the same order,
+// so that term × envelope gives bit for bit the sample that the formula gives frame by frame.
 void fillMainTerms(QVector<double> &terms, float frequency)
 {
     terms.resize(FramesPerSecond);

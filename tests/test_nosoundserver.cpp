@@ -1,0 +1,59 @@
+#include "sound/generator.h"
+
+#include <QAudioDeviceInfo>
+#include <QAudioFormat>
+#include <QAudioOutput>
+#include <QElapsedTimer>
+#include <QtTest>
+
+// With no sound server to reach, the tone's audio path must still come up, refuse to play at
+// once, and stop cleanly: the rest of the program runs on without sound.
+class TestNoSoundServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void audioPathFailsPromptlyAndStopsCleanly();
+};
+
+void TestNoSoundServer::audioPathFailsPromptlyAndStopsCleanly()
+{
+    QAudioFormat format;
+    format.setSampleRate(44100);
+    format.setChannelCount(2);
+    format.setSampleSize(16);
+    format.setCodec("audio/pcm");
+    format.setByteOrder(QAudioFormat::LittleEndian);
+    format.setSampleType(QAudioFormat::SignedInt);
+
+    const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
+    QVERIFY(device.isNull());
+    QVERIFY(!device.isFormatSupported(format));
+    format = device.nearestFormat(format);
+
+    Generator generator(format.byteOrder(), nullptr);
+    generator.carrierFrequency = 396.0f;
+    generator.beatFrequency = 10;
+    generator.generateData();
+    QAudioOutput audioOutput(device, format);
+    audioOutput.setNotifyInterval(15000);
+
+    generator.start();
+    QElapsedTimer timer;
+    timer.start();
+    audioOutput.start(&generator);
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("start took %1 ms").arg(timer.elapsed())));
+    QCOMPARE(audioOutput.state(), QAudio::StoppedState);
+    QVERIFY(audioOutput.error() != QAudio::NoError);
+    QCOMPARE(audioOutput.processedUSecs(), qint64(0));
+
+    generator.stop();
+    audioOutput.stop();
+    audioOutput.reset();
+    QCOMPARE(audioOutput.state(), QAudio::StoppedState);
+    QVERIFY(!generator.isOpen());
+}
+
+QTEST_GUILESS_MAIN(TestNoSoundServer)
+
+#include "test_nosoundserver.moc"
