@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Installs a built tree into a scratch prefix, checks the layout and the desktop metadata, then
+# starts the installed program through its bin/ link from / and checks that it runs from the
+# private directory that holds its sounds. Runs under with-desktop (it needs DISPLAY).
+#
+#   test_install.sh BUILD_DIR BINDIR LIBDIR DATADIR     (the last three relative to the prefix)
+set -uo pipefail
+
+[ $# -eq 4 ] || { echo "usage: test_install.sh BUILD_DIR BINDIR LIBDIR DATADIR" >&2; exit 2; }
+build=$(cd "$1" && pwd -P)
+bindir=$2
+libdir=$3
+datadir=$4
+source_dir=$(cd "$(dirname "$0")/.." && pwd -P)
+app_id=org.velmora.Velmora
+
+work=$(mktemp -d /tmp/velmora-install.XXXXXX)
+prefix=$work/prefix
+pid=
+cleanup() {
+    if [ -n "$pid" ]; then
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+failures=0
+check() {
+    local what=$1
+    shift
+    if "$@"; then
+        echo "ok   $what"
+    else
+        echo "FAIL $what"
+        failures=$((failures + 1))
+    fi
+}
+
+cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1
+install_rc=$?
+cat "$work/install.log"
+[ $install_rc -eq 0 ] || { echo "FAIL cmake --install exited with $install_rc"; exit 1; }
+
+pkgdir="$prefix/$libdir/velmora"
+link="$prefix/$bindir/velmora"
+expected_target=$(realpath -m --relative-to="$prefix/$bindir" "$pkgdir/velmora")
+
+check "the executable is in $libdir/velmora" test -x "$pkgdir/velmora" -a ! -L "$pkgdir/velmora"
+check "$bindir/velmora is a symbolic link" test -L "$link"
+check "the link is relative ($(readlink "$link") = $expected_target)" \
+    test "$(readlink "$link")" = "$expected_target"
+check "the link resolves to the executable" test "$(readlink -f "$link")" = "$(realpath "$pkgdir/velmora")"
+for name in pinknoise water rain lullaby; do
+    check "Resources/$name.mp3 is installed and equals the source" \
+        cmp -s "$pkgdir/Resources/$name.mp3" "$source_dir/sound/ambient/$name.mp3"
+done
+check "the resolved link's directory holds Resources/pinknoise.mp3" \
+    test -s "$(dirname "$(readlink -f "$link")")/Resources/pinknoise.mp3"
+
+desktop="$prefix/$datadir/applications/$app_id.desktop"
+metainfo="$prefix/$datadir/metainfo/$app_id.metainfo.xml"
+png="$prefix/$datadir/icons/hicolor/48x48/apps/$app_id.png"
+svg="$prefix/$datadir/icons/hicolor/scalable/apps/$app_id.svg"
+check "desktop file installed" test -f "$desktop"
+check "metainfo installed" test -f "$metainfo"
+check "48x48 icon installed" test -f "$png"
+check "scalable icon installed" test -f "$svg"
+check "the 48x48 icon is a 48x48 RGBA PNG" \
+    sh -c 'file -b "$1" | grep -q "^PNG image data, 48 x 48, 8-bit/color RGBA"' sh "$png"
+check "the desktop file names the installed icon" grep -qx "Icon=$app_id" "$desktop"
+check "the desktop file starts the linked command" grep -qx "Exec=velmora" "$desktop"
+check "desktop-file-validate accepts the desktop file" desktop-file-validate "$desktop"
+check "appstreamcli accepts the metainfo" appstreamcli validate --no-net "$metainfo"
+check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net "$prefix"
+
+# Started from / so that nothing can be found relative to the working directory by accident.
+# Descriptors inherited from ctest are closed first, so that every one the program holds is its own.
+cd /
+(
+    for fd in $(ls "/proc/$BASHPID/fd"); do
+        [ "$fd" -gt 2 ] && eval "exec $fd>&-"
+    done
+    exec "$link"
+) >"$work/velmora.log" 2>&1 &
+pid=$!
+# Polls for the mapped window for up to 30 s, and gives up at once if the program has exited.
+window_shown() {
+    local deadline=$((SECONDS + 30))
+    until timeout 5 xdotool search --onlyvisible --name '^Velmora$' >/dev/null 2>&1; do
+        kill -0 "$pid" 2>/dev/null || return 1
+        [ $SECONDS -lt $deadline ] || return 1
+        sleep 0.1
+    done
+}
+check "the installed program maps its window titled Velmora" window_shown
+check "the program is still running" kill -0 "$pid"
+exe=$(readlink "/proc/$pid/exe")
+check "the running executable is $libdir/velmora/velmora ($exe)" \
+    test "$exe" = "$(realpath "$pkgdir/velmora")"
+check "its working directory is /" test "$(readlink "/proc/$pid/cwd")" = /
+# The installed program must stand on its own: nothing it has open or mapped may lie in the build
+# or source tree, and no file it holds may have been deleted under it.
+ls -l "/proc/$pid/fd" >"$work/open-files" 2>&1
+sed 's/^/     /' "$work/open-files"
+cat "/proc/$pid/maps" >>"$work/open-files" 2>&1
+check "nothing open or mapped from the build or source tree" \
+    sh -c '! grep -F -e "$2/" -e "$3/" "$1"' sh "$work/open-files" "$build" "$source_dir"
+check "no open file has been deleted" \
+    sh -c '! ls -l "/proc/$1/fd" | grep -q "(deleted)"' sh "$pid"
+
+if [ $failures -ne 0 ]; then
+    echo "--- program output"
+    cat "$work/velmora.log"
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "all checks passed"
