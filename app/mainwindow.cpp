@@ -44,8 +44,10 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Closing the PulseAudio stream runs the event loop, which may deliver a session tick; the
-    // output goes first, while every widget that tick touches still exists.
+    // Qt's PulseAudio output runs the event loop while it closes. Stopped first, it ignores the
+    // stream callbacks still queued; deleted before the form, the session tick that loop may
+    // deliver still finds every widget it touches.
+    audioOutput->stop();
     delete audioOutput;
     delete ui;
 }
