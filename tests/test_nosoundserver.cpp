@@ -1,9 +1,12 @@
+#include "mainwindowprobe.h"
 #include "sound/generator.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
 #include <QAudioOutput>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QtTest>
 
 // With no sound server to reach, the tone's audio path must still come up, refuse to play at
@@ -14,6 +17,7 @@ class TestNoSoundServer : public QObject
 
 private slots:
     void audioPathFailsPromptlyAndStopsCleanly();
+    void sessionRunsWithoutSound();
 };
 
 void TestNoSoundServer::audioPathFailsPromptlyAndStopsCleanly()
@@ -54,6 +58,31 @@ void TestNoSoundServer::audioPathFailsPromptlyAndStopsCleanly()
     QVERIFY(!generator.isOpen());
 }
 
-QTEST_GUILESS_MAIN(TestNoSoundServer)
+void TestNoSoundServer::sessionRunsWithoutSound()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MainWindowProbe probe(window);
+    auto *startButton = probe.widget<QPushButton>("startButton");
+    auto *headline = probe.widget<QLabel>("selectedLabel");
+
+    QTest::mouseClick(probe.widget<QPushButton>("program3"), Qt::LeftButton);
+    QElapsedTimer timer;
+    timer.start();
+    QTest::mouseClick(startButton, Qt::LeftButton);
+    QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("Start took %1 ms").arg(timer.elapsed())));
+    QVERIFY(probe.sessionRunning());
+    QCOMPARE(probe.audioOutput().state(), QAudio::StoppedState);
+
+    // The session's clocks and display go on without sound.
+    QTRY_COMPARE_WITH_TIMEOUT(headline->text(), QStringLiteral("00:04:59"), 3000);
+
+    QTest::mouseClick(startButton, Qt::LeftButton);
+    QCOMPARE(startButton->text(), QStringLiteral("Start"));
+    QCOMPARE(headline->text(), QStringLiteral("Deep Sleep"));
+}
+
+QTEST_MAIN(TestNoSoundServer)
 
 #include "test_nosoundserver.moc"
