@@ -1,4 +1,4 @@
-#include "generator.h"
+#include "sound/generator.h"
 
 #include <QtEndian>
 
