@@ -20,6 +20,7 @@ import sys
 import time
 import traceback
 
+sys.dont_write_bytecode = True  # leave no __pycache__ in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import sound  # noqa: E402
@@ -47,10 +48,8 @@ TEXT_BAND = 40        # rows at the top of the session screen that hold the time
 RENDER_AHEAD = 0.02   # s; the recorder asks the null sink for 20 ms latency
 LOUD = 100            # a sample at least this large is sound, not the fade's last steps
 
-# The inside of a button or label, clear of borders and focus frames.
-
-
 def inner(box, margin=5):
+    """The inside of a button, clear of its border and focus frame."""
     x, y, w, h = box
     return (x + margin, y + 3, w - 2 * margin, h - 6)
 
@@ -127,6 +126,7 @@ class MainWindow:
     def choose_item(self, box, index, what):
         """Opens a combo box with a click and picks an item with the keys, as a person at the
         keyboard would: Home, Down to the item, Return."""
+        focus(self.window)  # the keys go to the focused window
         before = set(visible_windows(class_name='velmora'))
         self.click(box)
         popup = wait_until(lambda: set(visible_windows(class_name='velmora')) - before, 5,
@@ -586,8 +586,8 @@ def scenario_session(run):
 
     # The plateau's 3 Hz beat: 399 Hz on the right from the loops made after the first ramp.
     at = loop_start + 140 * RATE
-    right = tone_amplitudes(recorder, at, at + 5 * RATE, 399, 1)
-    start_beat = tone_amplitudes(recorder, at, at + 5 * RATE, 416, 1)
+    right = tone_amplitudes(recorder, at, at + 5 * RATE, 399, 1, window=RATE)
+    start_beat = tone_amplitudes(recorder, at, at + 5 * RATE, 416, 1, window=RATE)
     log(f"140..145 s: 399 Hz right at {min(right):.0f}..{max(right):.0f}, "
         f"416 Hz at {max(start_beat):.0f}")
     check(min(right) > 15000 and max(start_beat) < 1000, "the plateau does not sound at 3 Hz")
