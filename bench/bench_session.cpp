@@ -5,8 +5,9 @@
 //       Runs a session of "Active Concentration" and stamps every tick of the window's 20 ms
 //       session timer and every audio notification (which resynthesises the tone loop on the GUI
 //       thread): tick duration, tick lateness, lateness of the ticks that follow a resynthesis.
-//   bench_session cycles [--count N]
-//       Resident memory after start-up and along N Start/Stop cycles run from the event loop.
+//   bench_session cycles [--count N] [--screen shown|hidden]
+//       Resident memory after start-up and along N Start/Stop cycles run from the event loop;
+//       the session screen is shown at Start as the form's Visualizer box has it, unless hidden.
 //   bench_session idle [--seconds N]
 //       CPU use and wake-ups of the idle window for N seconds each with its session timer as it
 //       is, slowed to 100 ms, and stopped: what the idle timer costs.
@@ -75,16 +76,22 @@ void putDistribution(const char *prefix, QVector<double> values)
     put((p + "_max").constData(), values.isEmpty() ? std::nan("") : values.last());
 }
 
-qint64 residentKiB()
+// A "Name:  123 kB" field of /proc/self/status, in KiB.
+qint64 statusKiB(const QByteArray &name)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+        if (line.startsWith(name + ':'))
+            return line.mid(name.size() + 1).trimmed().split(' ').value(0).toLongLong();
     }
     return -1;
+}
+
+qint64 residentKiB()
+{
+    return statusKiB("VmRSS");
 }
 
 // Heap bytes the program holds, apart from what the allocator keeps cached: tells a leak from
@@ -333,6 +340,8 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     QVector<double> resynthesisMs;
     QVector<double> resynthesisCpuMs;
     QVector<double> afterResynthesisLatenessMs;
+    // How long before the next tick the resynthesis ended: its slack on this run's phase.
+    double smallestMarginMs = std::nan("");
     const int notifies = qMin(notifyStart.size(), notifyEnd.size());
     for (int n = 0; n < notifies; ++n) {
         resynthesisMs.append((notifyEnd.at(n) - notifyStart.at(n)) / 1e6);
@@ -341,6 +350,10 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
             if (tickStart.at(i) >= notifyStart.at(n)) {
                 afterResynthesisLatenessMs.append(
                     (tickStart.at(i) - tickStart.at(i - 1) - TickNs) / 1e6);
+                const double marginMs =
+                    (tickStart.at(i - 1) + TickNs - notifyEnd.at(n)) / 1e6;
+                if (!(marginMs >= smallestMarginMs))
+                    smallestMarginMs = marginMs;
                 break;
             }
         }
@@ -395,6 +408,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     putDistribution("resynth_ms", resynthesisMs);
     putDistribution("resynth_cpu_ms", resynthesisCpuMs);
     putDistribution("resynth_tick_late_ms", afterResynthesisLatenessMs);
+    put("resynth_margin_ms_min", smallestMarginMs);
     put("upper_state_known", upperState.known() ? QStringLiteral("yes") : QStringLiteral("no"));
     put("resynth_upper_dirty", QString::number(notifiesWithDirtyUpper));
     put("clear_upper_before_ticks", clearUpper ? QStringLiteral("yes") : QStringLiteral("no"));
@@ -404,12 +418,16 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     return stillRunning ? 0 : 1;
 }
 
-int runCycles(MainWindow &window, int count)
+int runCycles(MainWindow &window, int count, bool screenShown)
 {
     MainWindowProbe probe(window);
     probe.widget<QPushButton>("program1")->click();
+    probe.widget<QCheckBox>("Visualizer")->setChecked(screenShown);
     runEventLoopFor(1000);
     put("rss_start_kib", QString::number(residentKiB()));
+    put("rss_anon_start_kib", QString::number(statusKiB("RssAnon")));
+    put("rss_file_start_kib", QString::number(statusKiB("RssFile")));
+    put("rss_shmem_start_kib", QString::number(statusKiB("RssShmem")));
     put("heap_start_kib", QString::number(heapInUseKiB()));
 
     QPushButton *startButton = probe.widget<QPushButton>("startButton");
@@ -437,8 +455,9 @@ int runCycles(MainWindow &window, int count)
         startButton->click();
         ++done;
         if (checkpoints.contains(done) && done != count) {
-            const QByteArray key = "rss_after_" + QByteArray::number(done) + "_kib";
-            put(key.constData(), QString::number(residentKiB()));
+            const QByteArray after = QByteArray::number(done);
+            put(("rss_after_" + after + "_kib").constData(), QString::number(residentKiB()));
+            put(("heap_after_" + after + "_kib").constData(), QString::number(heapInUseKiB()));
         }
         if (done == count) {
             QCoreApplication::exit(0);
@@ -457,6 +476,9 @@ int runCycles(MainWindow &window, int count)
     put("cycles", QString::number(done));
     put("cycle_ms", cycleMs, 1);
     put("rss_end_kib", QString::number(residentKiB()));
+    put("rss_anon_end_kib", QString::number(statusKiB("RssAnon")));
+    put("rss_file_end_kib", QString::number(statusKiB("RssFile")));
+    put("rss_shmem_end_kib", QString::number(statusKiB("RssShmem")));
     put("heap_end_kib", QString::number(heapInUseKiB()));
     put("screen_visible_at_end",
         probe.sessionScreen().isVisible() ? QStringLiteral("yes") : QStringLiteral("no"));
@@ -516,7 +538,7 @@ int main(int argc, char *argv[])
         mode != QLatin1String("idle")) {
         std::fputs("usage: bench_session session --screen shown|hidden [--seconds N] [--warmup S] "
                    "[--dump FILE] [--clear-upper]\n"
-                   "       bench_session cycles [--count N]\n"
+                   "       bench_session cycles [--count N] [--screen shown|hidden]\n"
                    "       bench_session idle [--seconds N]\n",
                    stderr);
         return 2;
@@ -537,5 +559,6 @@ int main(int argc, char *argv[])
     }
     if (mode == QLatin1String("idle"))
         return runIdle(window, argument(arguments, "--seconds", "20").toInt());
-    return runCycles(window, argument(arguments, "--count", "1000").toInt());
+    return runCycles(window, argument(arguments, "--count", "1000").toInt(),
+                     argument(arguments, "--screen", "shown") == QLatin1String("shown"));
 }
