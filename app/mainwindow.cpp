@@ -16,6 +16,9 @@ const int sessionTickMs = 20;
 // The generator's loop is fifteen seconds long; each notification resynthesises it.
 const int audioNotifyIntervalMs = 15000;
 const float carrierFrequency = 396.0f;
+// A sound that ends sooner than this after play() never really played: the back end finishes a
+// file it cannot open or decode at once, and a short one too when there is no sound server.
+const qint64 minimumAmbientPlayMs = 2000;
 
 } // namespace
 
@@ -40,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent)
     ambientPlayer = Phonon::createPlayer(Phonon::MusicCategory, AmbientSound::source(0));
     ambientPlayer->setParent(this);
     connect(ambientPlayer, &Phonon::MediaObject::aboutToFinish, this, &MainWindow::replayMedia);
+    connect(ambientPlayer, &Phonon::MediaObject::finished, this, &MainWindow::restartFinishedMedia);
 }
 
 MainWindow::~MainWindow()
@@ -102,12 +106,26 @@ void MainWindow::on_comboBox_currentIndexChanged(int index)
         ambientPlayer->stop();
     ambientPlayer->setCurrentSource(AmbientSound::source(index));
     if (sessionRunning)
-        ambientPlayer->play();
+        playAmbient();
 }
 
 void MainWindow::replayMedia()
 {
     ambientPlayer->seek(0);
+}
+
+// The seek at aboutToFinish loops a long file, but the back end lets a file of a few seconds run
+// out after all; one that really played starts again, one that failed at once is left silent.
+void MainWindow::restartFinishedMedia()
+{
+    if (sessionRunning && ambientPlayClock.elapsed() >= minimumAmbientPlayMs)
+        playAmbient();
+}
+
+void MainWindow::playAmbient()
+{
+    ambientPlayClock.start();
+    ambientPlayer->play();
 }
 
 void MainWindow::selectProgram(int number)
@@ -219,7 +237,7 @@ void MainWindow::startSession()
     stageClock.start();
     sessionClock.start();
     flashClock.start();
-    ambientPlayer->play();
+    playAmbient();
     sessionRunning = true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
+#include <QElapsedTimer>
 #include <QMainWindow>
 
 #include <array>
@@ -25,7 +26,7 @@ class MainWindow;
 
 // The one window of Velmora. It owns everything else, and its slots are the program's only entry
 // points: the program buttons, Start/Stop, the options, the audio output's notifications, the
-// ambient player's loop point and the 20 ms session timer.
+// ambient player's loop point and end, and the 20 ms session timer.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -37,6 +38,7 @@ public:
 private slots:
     void on_comboBox_currentIndexChanged(int index);
     void replayMedia();
+    void restartFinishedMedia();
     void resetGenerator();
     void on_Visualizer_clicked();
     void handleScreen();
@@ -57,6 +59,7 @@ private slots:
 private:
     void initializeAudio();
     void createAudioOutput();
+    void playAmbient();
 
     void selectProgram(int number);
     void showSelectedProgram();
@@ -78,6 +81,7 @@ private:
     Ui::MainWindow *ui;
     SessionScreen sessionScreen;
     Phonon::MediaObject *ambientPlayer = nullptr;
+    QElapsedTimer ambientPlayClock; // since the ambient player was last told to play
 
     // The session record: the selected program and the running session.
     int currentProgram = 0;
