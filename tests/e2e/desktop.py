@@ -7,7 +7,6 @@ holds; mouse and keys go through xdotool's XTEST input, like a real device's.
 import os
 import struct
 import subprocess
-import sys
 import time
 import zlib
 
@@ -128,16 +127,6 @@ def xdotool(*args, timeout=20):
     return run(['xdotool'] + [str(a) for a in args], timeout=timeout).decode().split()
 
 
-def find_window(name, timeout):
-    """The first visible window whose name matches, waited for by xdotool itself."""
-    try:
-        found = run(['timeout', str(timeout), 'xdotool', 'search', '--sync', '--onlyvisible',
-                     '--name', name], timeout=timeout + 5).decode().split()
-    except Failure as failure:
-        raise Failure(f"no visible window named {name!r} within {timeout} s ({failure})")
-    return found[0]
-
-
 def visible_windows(name=None, class_name=None):
     args = ['xdotool', 'search', '--onlyvisible']
     args += ['--name', name] if name is not None else ['--class', class_name]
@@ -170,7 +159,6 @@ def press(*keys):
 
 def log(message):
     print(message, flush=True)
-    sys.stdout.flush()
 
 
 def ensure_dir(path):

@@ -228,7 +228,7 @@ class Run:
 # Sound -------------------------------------------------------------------------------------------
 
 def wait_first_sound(recorder, after, timeout, what):
-    """The first frame after `after` with a sample that is not 0."""
+    """The first frame from `after` on with a sample that is not 0."""
     def found():
         pcm = recorder.read(after, recorder.frames() - after)
         first = sound.first_sounding_frame(pcm)
@@ -252,7 +252,7 @@ def check_first_loop(recorder, click_frame, beat, secondary, reference):
         worst, at = sound.max_deviation(recorded, reference)
         differing = sum(1 for a, b in zip(recorded, reference) if a != b)
         raise Failure(f"first loop ({label}) differs from the formula in {differing} of "
-                      f"{len(reference)} samples, by up to {worst} (first such frame {at})")
+                      f"{len(reference)} samples, by up to {worst} (at frame {at} of the loop)")
     log(f"first loop ({label}): all {LOOP_FRAMES} frames equal the formula, max deviation 0")
     return loop_start
 
