@@ -346,20 +346,20 @@ void MainWindow::showTimeLeft(int seconds)
     sessionScreen.setTimeText(Timeline::sessionScreenTimeText(seconds).constData());
 }
 
-std::array<QPushButton *, 11> MainWindow::programButtons() const
-{
-    return {ui->program1, ui->program2, ui->program3, ui->program4,  ui->program5, ui->program6,
-            ui->program7, ui->program8, ui->program9, ui->program10, ui->program11};
-}
-
 void MainWindow::enableProgramButtons()
 {
-    for (QPushButton *button : programButtons())
-        button->setEnabled(true);
+    setProgramButtonsEnabled(true);
 }
 
 void MainWindow::disableProgramButtons()
 {
-    for (QPushButton *button : programButtons())
-        button->setEnabled(false);
+    setProgramButtonsEnabled(false);
+}
+
+void MainWindow::setProgramButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button :
+         {ui->program1, ui->program2, ui->program3, ui->program4, ui->program5, ui->program6,
+          ui->program7, ui->program8, ui->program9, ui->program10, ui->program11})
+        button->setEnabled(enabled);
 }

@@ -10,11 +10,8 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
-#include <array>
-
 class Generator;
 class QAudioOutput;
-class QPushButton;
 
 namespace Phonon {
 class MediaObject;
@@ -72,7 +69,7 @@ private:
     void showTimeLeft(int seconds);
     void enableProgramButtons();
     void disableProgramButtons();
-    std::array<QPushButton *, 11> programButtons() const;
+    void setProgramButtonsEnabled(bool enabled);
 
     QAudioDeviceInfo audioDevice;
     Generator *generator = nullptr;
