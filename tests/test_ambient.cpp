@@ -424,9 +424,10 @@ void TestAmbient::loopsForTheWholeSession()
     for (int i = 1; i < passStarts.size(); ++i)
         QVERIFY(passStarts[i] - passStarts[i - 1] >= frames(shortestPassSeconds));
     QVERIFY(gapMs(longestSeamRun) <= 100);
-    // Now and then the back end drops 120-190 ms of sound soon after a seam, as it resyncs after
-    // the seek ("playback way too late: flushing buffers"); the sound must come back, though.
-    QVERIFY(gapMs(longestSilentRun) <= 750);
+    // Every two or three seams the back end drops 120-360 ms of sound a moment later, as it
+    // resyncs after the seek ("playback way too late: flushing buffers"). The sound must come
+    // back, though: without the restart it stays away for good.
+    QVERIFY(gapMs(longestSilentRun) <= 1000);
 }
 
 // Run by test_ambient_nosound under tests/with-desktop --no-sound: the back end then finishes a
