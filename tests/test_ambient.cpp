@@ -440,7 +440,8 @@ void TestAmbient::noRestartsWithoutSoundServer()
     QVector<qint64> finishedAt;
     QElapsedTimer clock;
     clock.start();
-    connect(&probe->ambientPlayer(), &Phonon::MediaObject::finished, this,
+    QObject thisTest;
+    connect(&probe->ambientPlayer(), &Phonon::MediaObject::finished, &thisTest,
             [&] { finishedAt << clock.elapsed(); });
 
     click("program7");
