@@ -312,20 +312,10 @@ void MainWindow::changeStage()
     stageClock.restart();
     switch (stage) {
     case 2:
-        stageLength = plateauLength;
-        rampFromFrequency = plateauFrequency;
-        generator->beatFrequency = plateauFrequency;
-        rampToFrequency = plateauFrequency;
-        rampFromColour = plateauColour;
-        rampToColour = plateauColour;
+        rampFromPlateau(plateauLength, plateauFrequency, plateauColour);
         break;
     case 3:
-        stageLength = rampLength;
-        rampFromFrequency = plateauFrequency;
-        generator->beatFrequency = plateauFrequency;
-        rampToFrequency = endFrequency;
-        rampFromColour = plateauColour;
-        rampToColour = endColour;
+        rampFromPlateau(rampLength, endFrequency, endColour);
         break;
     default:
         on_startButton_clicked();
@@ -333,6 +323,17 @@ void MainWindow::changeStage()
         sessionScreen.setVisible(false);
         break;
     }
+}
+
+// Stages 2 and 3 both start at the plateau's frequency and colour; the plateau ramps to itself.
+void MainWindow::rampFromPlateau(int length, int toFrequency, const Colour &toColour)
+{
+    stageLength = length;
+    rampFromFrequency = plateauFrequency;
+    generator->beatFrequency = plateauFrequency;
+    rampToFrequency = toFrequency;
+    rampFromColour = plateauColour;
+    rampToColour = toColour;
 }
 
 void MainWindow::mixColours(float fraction)

@@ -65,6 +65,7 @@ private:
     void stopSession();
     void prepareStages();
     void changeStage();
+    void rampFromPlateau(int length, int toFrequency, const Colour &toColour);
     void mixColours(float fraction);
     void showTimeLeft(int seconds);
     void enableProgramButtons();
