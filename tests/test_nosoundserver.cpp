@@ -1,5 +1,6 @@
 #include "mainwindowprobe.h"
 #include "sound/generator.h"
+#include "tests/referencetone.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
@@ -22,13 +23,7 @@ private slots:
 
 void TestNoSoundServer::audioPathFailsPromptlyAndStopsCleanly()
 {
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
-    format.setSampleSize(16);
-    format.setCodec("audio/pcm");
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
+    QAudioFormat format = ReferenceTone::requestedFormat();
 
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     QVERIFY(device.isNull());

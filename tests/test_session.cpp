@@ -1,5 +1,6 @@
 #include "display/flashscreen.h"
 #include "mainwindowprobe.h"
+#include "tests/referencetone.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -156,6 +157,9 @@ void TestSession::startAndStop()
     QCOMPARE(probe->stage(), 1);
     QCOMPARE(probe->generator().beatFrequency, 20.0f);
     QVERIFY(probe->generator().isOpen());
+    // The sound server takes the requested format as it is.
+    QCOMPARE(probe->audioOutput().format(), ReferenceTone::requestedFormat());
+    QCOMPARE(probe->audioOutput().state(), QAudio::ActiveState);
     QVERIFY(probe->sessionScreen().isVisible());
     for (const char *alwaysUsable : {"hours", "minutes", "comboBox", "Tone", "Visualizer"})
         QVERIFY(probe->widget<QWidget>(alwaysUsable)->isEnabled());

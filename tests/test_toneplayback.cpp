@@ -129,13 +129,7 @@ QByteArray TestTonePlayback::recordingWithToneEnded()
 // The same path the main window builds: the requested format, or the device's nearest one.
 void TestTonePlayback::createAudioPath()
 {
-    QAudioFormat format;
-    format.setSampleRate(44100);
-    format.setChannelCount(2);
-    format.setSampleSize(16);
-    format.setCodec("audio/pcm");
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
+    QAudioFormat format = ReferenceTone::requestedFormat();
 
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     QVERIFY(!device.isNull());
