@@ -1,4 +1,4 @@
-#include "flashscreen.h"
+#include "display/flashscreen.h"
 
 #include <QColor>
 

@@ -1,4 +1,4 @@
-#include "sessionscreen.h"
+#include "display/sessionscreen.h"
 #include "ui_sessionscreen.h"
 
 SessionScreen::SessionScreen(QWidget *parent)
