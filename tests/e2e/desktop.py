@@ -41,6 +41,17 @@ def run(args, timeout=20, input_bytes=None):
     return result.stdout
 
 
+def stop_process(process, timeout):
+    """Asks a child to end, and kills it if it has not within timeout seconds."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
+
+
 class Image:
     """An RGB picture, three bytes a pixel, rows top to bottom."""
 

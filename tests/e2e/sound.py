@@ -9,7 +9,7 @@ import sys
 import wave
 from array import array
 
-from desktop import check, wait_until
+from desktop import check, stop_process, wait_until
 
 RATE = 44100
 BYTES_PER_FRAME = 4
@@ -155,13 +155,7 @@ class Recorder:
         return pcm
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        stop_process(self.process, 5)
 
     def save_wav(self, path):
         with open(self.path, 'rb') as raw, wave.open(path, 'wb') as out:

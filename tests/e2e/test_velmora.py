@@ -25,7 +25,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import sound  # noqa: E402
 from desktop import (Failure, check, click, ensure_dir, focus, grab, log, press,  # noqa: E402
-                     visible_windows, wait_until, window_frame)
+                     stop_process, visible_windows, wait_until, window_frame)
 from sound import LOOP_FRAMES, RATE, Recorder  # noqa: E402
 
 # Main window widgets, x, y, width, height in the central widget.
@@ -200,13 +200,7 @@ class Run:
             except Exception as error:  # the desktop may be gone; the rest is still worth keeping
                 log(f"no final screenshot: {error}")
         if self.app is not None:
-            if self.app.poll() is None:
-                self.app.terminate()
-                try:
-                    self.app.wait(timeout=10)
-                except subprocess.TimeoutExpired:
-                    self.app.kill()
-                    self.app.wait()
+            stop_process(self.app, 10)
             self.app_log.close()
         if self.recorder is not None:
             self.recorder.stop()
