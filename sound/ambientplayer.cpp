@@ -24,16 +24,11 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
 {
-    player = Phonon::createPlayer(Phonon::MusicCategory, sourceFor(currentFile));
-    player->setParent(this);
-    connect(player, &Phonon::MediaObject::aboutToFinish, this, &AmbientPlayer::loopAtEnd);
-    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::restartAfterEnd);
-    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::endReached);
 }
 
 bool AmbientPlayer::isPlaying() const
 {
-    return player->state() == Phonon::PlayingState;
+    return player && player->state() == Phonon::PlayingState;
 }
 
 void AmbientPlayer::setSound(int index)
@@ -44,6 +39,8 @@ void AmbientPlayer::setSound(int index)
 void AmbientPlayer::setFile(const QString &path)
 {
     currentFile = path;
+    if (!player)
+        return;
     if (playing)
         player->stop();
     player->setCurrentSource(sourceFor(path));
@@ -53,6 +50,8 @@ void AmbientPlayer::setFile(const QString &path)
 
 void AmbientPlayer::play()
 {
+    if (!player)
+        createBackEnd();
     playing = true;
     playClock.start();
     player->play();
@@ -61,7 +60,17 @@ void AmbientPlayer::play()
 void AmbientPlayer::stop()
 {
     playing = false;
-    player->stop();
+    if (player)
+        player->stop();
+}
+
+void AmbientPlayer::createBackEnd()
+{
+    player = Phonon::createPlayer(Phonon::MusicCategory, sourceFor(currentFile));
+    player->setParent(this);
+    connect(player, &Phonon::MediaObject::aboutToFinish, this, &AmbientPlayer::loopAtEnd);
+    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::restartAfterEnd);
+    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::endReached);
 }
 
 void AmbientPlayer::loopAtEnd()

@@ -12,6 +12,7 @@ class MediaObject;
 // Plays one ambient sound file in a loop through the Phonon back end, for as long as it is told
 // to play. A file that the back end runs out of after it really played starts again; one that
 // ends at once (unplayable, or no sound server) is left silent rather than restarted over and over.
+// The back end is loaded at the first play: until then the player costs nothing.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
@@ -36,10 +37,11 @@ signals:
     void endReached();
 
 private:
+    void createBackEnd();
     void loopAtEnd();
     void restartAfterEnd();
 
-    Phonon::MediaObject *player;
+    Phonon::MediaObject *player = nullptr;
     QString currentFile;
     bool playing = false;
     QElapsedTimer playClock; // since the back end was last told to play
