@@ -24,8 +24,8 @@ using SoundAnalysis::WindowFrames;
 namespace {
 
 // The ambient sound is told from the session's tone (396 Hz and 396 Hz plus the beat, 528 Hz)
-// by its energy between 1 and 16 kHz: there the tone leaves less than 3 and the noises used here
-// give 500 to 1000 (water at least 780).
+// by its energy between 1 and 16 kHz: there the tone leaves less than 3, and the noises used here,
+// at the shipped sounds' level of -27 LUFS, give a few hundred.
 const double AmbientLowHz = 1000;
 const double AmbientHighHz = 16000;
 const double SoundingLevel = 40;
