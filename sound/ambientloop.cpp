@@ -1,6 +1,7 @@
 #include "sound/ambientloop.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <sndfile.h>
 
@@ -26,10 +27,19 @@ QString failure(const QString &path, const QString &problem)
 AmbientLoop AmbientLoop::decode(const QString &path, QString *error)
 {
     AmbientLoop loop;
+    const QFileInfo fileInfo(path);
+    if (!fileInfo.exists()) {
+        *error = failure(path, QStringLiteral("is missing"));
+        return loop;
+    }
+    if (!fileInfo.isFile() || !fileInfo.isReadable()) {
+        *error = failure(path, QStringLiteral("cannot be read"));
+        return loop;
+    }
     SF_INFO info {};
     const SndFileHandle file(sf_open(QFile::encodeName(path).constData(), SFM_READ, &info));
     if (!file) {
-        *error = failure(path, QString::fromUtf8(sf_strerror(nullptr)));
+        *error = failure(path, QStringLiteral("is not a sound file that can be decoded"));
         return loop;
     }
     if (info.samplerate != framesPerSecond) {
