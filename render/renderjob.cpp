@@ -15,11 +15,11 @@
 
 namespace {
 
-volatile std::sig_atomic_t stopRequested = 0;
+volatile std::sig_atomic_t stopSignal = 0;
 
-void requestStop(int)
+void requestStop(int signal)
 {
-    stopRequested = 1;
+    stopSignal = signal;
 }
 
 // mpg123, under libsndfile, prints its own notes about a damaged MP3 on standard error; the one
@@ -102,10 +102,10 @@ int RenderJob::run(const RenderOptions::Request &request)
 
     ProgressBar progress(stderr, !request.quiet && isatty(STDERR_FILENO));
     while (!renderer.isFinished()) {
-        if (stopRequested) {
+        if (stopSignal != 0) {
             progress.clear();
             std::fputs("velmora-render: interrupted; no file written\n", stderr);
-            return interrupted;
+            return 128 + stopSignal;
         }
         const QVector<qint16> &piece = renderer.renderNext();
         if (!writer.write(piece.constData(), piece.size() / 2, &error)) {

@@ -9,11 +9,11 @@ namespace RenderJob {
 
 constexpr int succeeded = 0;
 constexpr int failed = 2;
-constexpr int interrupted = 130;
 
 int run(const RenderOptions::Request &request);
 
-// An interrupt or termination signal ends the render at the next piece, without a file.
+// An interrupt or termination signal ends the render at the next piece, without a file, with the
+// shell's status for that signal: 128 + its number.
 void stopOnSignals();
 
 } // namespace RenderJob

@@ -323,7 +323,7 @@ FILES
 
 EXIT STATUS
     0 when the file is complete, 2 on any error (after a one-line message on standard error),
-    130 when interrupted.
+    128 + the signal's number when interrupted (130 for Ctrl-C), which leaves no file either.
 
 EXAMPLES
     velmora-render --program "Deep Sleep" --duration 7h55m night.flac

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <sndfile.h>
 
 namespace {
@@ -143,6 +144,7 @@ private slots:
     void formatsOpenAgain();
     void errorsLeaveNoFile_data();
     void errorsLeaveNoFile();
+    void interruptLeavesNoFile();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
 
@@ -434,6 +436,24 @@ void TestRender::errorsLeaveNoFile()
     QCOMPARE(error.count('\n'), 1);
     QVERIFY2(error.endsWith('\n'), qPrintable(error));
     QCOMPARE(left, QStringList());
+}
+
+// Ctrl-C in the middle of a long render stops it and takes its temporary file away.
+void TestRender::interruptLeavesNoFile()
+{
+    const QString folder = freshFolder("interrupt");
+    QProcess process;
+    process.start(renderer, {"--program", "3", "--duration", "12h55m", folder + "/night.flac"});
+    const auto entries = [&] {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!entries().isEmpty(), 10000);
+    QVERIFY(::kill(pid_t(process.processId()), SIGINT) == 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("velmora-render: interrupted; no file written\n"));
+    QCOMPARE(entries(), QStringList());
 }
 
 void TestRender::progressOnlyOnATerminal_data()
