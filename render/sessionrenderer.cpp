@@ -4,12 +4,23 @@
 #include "sound/ambientloop.h"
 
 #include <QAudioFormat>
-#include <QtEndian>
+
+namespace {
+
+// The generator stores samples in the order asked for; in the machine's own they are ready to use
+// as they are.
+int nativeByteOrder()
+{
+    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QAudioFormat::LittleEndian
+                                                         : QAudioFormat::BigEndian;
+}
+
+} // namespace
 
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
-    , generator(QAudioFormat::LittleEndian, nullptr)
+    , generator(nativeByteOrder(), nullptr)
     , total(plan.lengthMs * framesPerSecond / 1000)
 {
     Q_ASSERT(plan.loopBeats.size() == (total + loopFrames - 1) / loopFrames);
@@ -33,9 +44,7 @@ const QVector<qint16> &SessionRenderer::renderNext()
         generator.beatFrequency = plan.loopBeats.at(int(loop));
         generator.generateData();
     }
-    toneBytes.resize(4 * count);
-    generator.readData(toneBytes.data(), toneBytes.size());
-    qFromLittleEndian<qint16>(toneBytes.constData(), 2 * count, samples.data());
+    generator.readData(reinterpret_cast<char *>(samples.data()), 4 * qint64(count));
 
     if (ambient) {
         ambientSamples.resize(2 * count);

@@ -38,7 +38,6 @@ private:
     qint64 total;
     qint64 rendered = 0;
     qint64 saturated = 0;
-    QByteArray toneBytes;
     QVector<qint16> samples;
     QVector<qint16> ambientSamples;
 };

@@ -35,6 +35,7 @@ private slots:
     void sizes();
     void saturatingMix_data();
     void saturatingMix();
+    void saturatingMixOfLongStretches();
 };
 
 void TestRenderOptions::programs_data()
@@ -313,6 +314,27 @@ void TestRenderOptions::saturatingMix()
     const qint16 ambientSample = qint16(ambient);
     QCOMPARE(Mix::addSaturating(&toneSample, &ambientSample, 1), saturated);
     QCOMPARE(int(toneSample), mixed);
+}
+
+// Stretches of any length, in eight-sample steps and the samples left over: every other sample
+// here goes past full scale, one way or the other.
+void TestRenderOptions::saturatingMixOfLongStretches()
+{
+    for (const int length : {7, 8, 1003}) {
+        QVector<qint16> tone(length);
+        QVector<qint16> ambient(length);
+        for (int i = 0; i < length; ++i) {
+            const int sign = i % 4 < 2 ? 1 : -1;
+            tone[i] = qint16(sign * 30000);
+            ambient[i] = qint16(sign * (i % 2 == 0 ? 5000 : 100));
+        }
+        QCOMPARE(Mix::addSaturating(tone.data(), ambient.constData(), length), (length + 1) / 2);
+        for (int i = 0; i < length; ++i) {
+            const int sign = i % 4 < 2 ? 1 : -1;
+            const int expected = i % 2 == 0 ? (sign > 0 ? 32767 : -32768) : sign * 30100;
+            QCOMPARE(int(tone[i]), expected);
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestRenderOptions)
