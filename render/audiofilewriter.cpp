@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,10 +82,11 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
     SF_INFO info {};
     info.channels = channels;
     info.samplerate = format == OutputFormat::Opus ? opusRate : inputRate;
-    info.format = libsndfileFormat(format, totalFrames * channels * 2);
+    const qint64 dataBytes = totalFrames * channels * 2;
+    info.format = libsndfileFormat(format, dataBytes);
 
     if (path == QLatin1String("-")) {
-        const QByteArray header = StandardOutputStream::headerFor(info, totalFrames * channels * 2);
+        const QByteArray header = StandardOutputStream::headerFor(info, dataBytes);
         standardOutput = std::make_unique<StandardOutputStream>(STDOUT_FILENO, header);
         file = header.isEmpty()
             ? nullptr
@@ -118,6 +120,15 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
     }
     temporaryPath = QFile::decodeName(pattern);
     fchmod(descriptor, newFileMode());
+    // A WAV file's size is known now: taking its room at once saves the file system finding it
+    // piece by piece, and a disk too small says so before the render instead of at its end.
+    if (format == OutputFormat::Wav &&
+        fallocate(descriptor, FALLOC_FL_KEEP_SIZE, 0, off_t(dataBytes + wavHeaderRoom)) != 0 &&
+        errno == ENOSPC) {
+        ::close(descriptor);
+        *error = QStringLiteral("writing %1 failed: %2").arg(path, systemError());
+        return false;
+    }
 
     file = sf_open_fd(descriptor, SFM_WRITE, &info, SF_TRUE);
     if (!file) {
