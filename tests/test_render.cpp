@@ -373,9 +373,12 @@ void TestRender::errorsLeaveNoFile_data()
         << QStringList {"--program", "3", "--ambient", "water", output}
         << Arrangement::WaterNotSound
         << "ambient file RESOURCES/water.mp3: is not a sound file that can be decoded";
-    QTest::newRow("disk full") << QStringList {"--program", "3", "--ambient", "none",
-                                               "OUT/night.wav"}
-                               << Arrangement::FullDisk << "writing OUT/night.wav failed: ";
+    QTest::newRow("disk too small for the WAV file")
+        << QStringList {"--program", "3", "--ambient", "none", "OUT/night.wav"}
+        << Arrangement::FullDisk << "writing OUT/night.wav failed: No space left on device";
+    QTest::newRow("disk full in the middle of Vorbis encoding")
+        << QStringList {"--program", "3", "OUT/night.ogg"} << Arrangement::FullDisk
+        << "writing OUT/night.ogg failed: No space left on device";
 }
 
 // Each error is one line on standard error naming the problem, status 2, and nothing left in the
