@@ -1,4 +1,5 @@
 #include "sound/generator.h"
+#include "sound/tone.h"
 #include "tests/referencetone.h"
 
 #include <QElapsedTimer>
@@ -41,16 +42,16 @@ qint16 sample(const QByteArray &pcm, int sampleIndex)
 // and returns the largest sample-to-sample step over the next 442 frames as they would be heard.
 int spliceStep(int frame, bool open)
 {
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 10;
-    generator.secondaryTone = true;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(10);
+    generator.setSecondaryTone(true);
     generator.generateData();
     if (open)
         generator.start();
     QByteArray played(4 * (frame + 442), Qt::Uninitialized);
     generator.readData(played.data(), 4 * frame);
-    generator.beatFrequency = 3;
-    generator.secondaryTone = false;
+    generator.setBeatFrequency(3);
+    generator.setSecondaryTone(false);
     generator.generateData();
     generator.readData(played.data() + 4 * frame, 4 * 442);
 
@@ -64,9 +65,9 @@ int spliceStep(int frame, bool open)
 
 int main()
 {
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 10;
-    generator.secondaryTone = true;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(10);
+    generator.setSecondaryTone(true);
     QByteArray direct(LoopBytes, Qt::Uninitialized);
 
     const double directMs = medianMilliseconds(
@@ -78,7 +79,7 @@ int main()
     const bool identical = generated == direct;
 
     const double newBeatMs = medianMilliseconds(Runs, [&](int run) {
-        generator.beatFrequency = 1 + run;
+        generator.setBeatFrequency(1 + run);
         generator.generateData();
     });
 

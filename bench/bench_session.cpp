@@ -1,20 +1,25 @@
-// Measures the main window at work, driven through its own widgets and timers:
+// Measures the main window at work, driven through its own widgets:
 //
 //   bench_session session --screen shown|hidden [--seconds N] [--warmup S] [--dump FILE]
 //                         [--clear-upper]
-//       Runs a session of "Active Concentration" and stamps every tick of the window's 20 ms
-//       session timer and every audio notification (which resynthesises the tone loop on the GUI
-//       thread): tick duration, tick lateness, lateness of the ticks that follow a resynthesis.
+//       Runs a session of "Active Concentration", ticks the session from a 20 ms precise timer of
+//       its own and stamps every tick and every audio notification (which resynthesises the tone
+//       loop on the GUI thread): tick duration, tick lateness, lateness of the ticks that follow
+//       a resynthesis.
 //   bench_session cycles [--count N] [--screen shown|hidden]
 //       Resident memory after start-up and along N Start/Stop cycles run from the event loop;
 //       the session screen is shown at Start as the form's Visualizer box has it, unless hidden.
 //   bench_session idle [--seconds N]
-//       CPU use and wake-ups of the idle window for N seconds each with its session timer as it
-//       is, slowed to 100 ms, and stopped: what the idle timer costs.
+//       CPU use and wake-ups of the idle window over N seconds.
 //
 // Prints one "key=value" per line for bench/run-benchmarks to put into its table.
 
-#include "tests/mainwindowprobe.h"
+#include "app/mainwindow.h"
+#include "display/sessionscreen.h"
+#include "session/session.h"
+#include "sound/generator.h"
+
+#include <QAudioOutput>
 
 #include <QApplication>
 #include <QCheckBox>
@@ -108,21 +113,18 @@ void runEventLoopFor(int milliseconds)
     loop.exec();
 }
 
-QTimer *sessionTimer(MainWindow &window)
+SessionScreen *sessionScreen()
 {
-    QTimer *found = nullptr;
-    for (QTimer *timer : window.findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (timer->interval() == 20 && timer->timerType() == Qt::PreciseTimer) {
-            if (found) {
-                std::fputs("bench_session: more than one 20 ms timer on the window\n", stderr);
-                return nullptr;
-            }
-            found = timer;
-        }
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *screen = qobject_cast<SessionScreen *>(widget))
+            return screen;
     }
-    if (!found)
-        std::fputs("bench_session: no 20 ms precise timer on the window\n", stderr);
-    return found;
+    return nullptr;
+}
+
+template<typename T> T *child(MainWindow &window, const char *name = nullptr)
+{
+    return name ? window.findChild<T *>(QLatin1String(name)) : window.findChild<T *>();
 }
 
 // Nanoseconds this thread has spent runnable but waiting for a CPU, from the scheduler's own
@@ -179,7 +181,10 @@ public:
         }
 #endif
     }
-    bool known() const { return available; }
+    bool known() const
+    {
+        return available;
+    }
     bool dirty() const
     {
 #if defined(__x86_64__)
@@ -212,10 +217,9 @@ QString argument(const QStringList &arguments, const QString &name, const QStrin
 int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeconds,
                const QString &dumpPath)
 {
-    MainWindowProbe probe(window);
-    QTimer *timer = sessionTimer(window);
-    if (!timer)
-        return 1;
+    Session *session = child<Session>(window);
+    Generator *generator = child<Generator>(window);
+    SessionScreen *screen = sessionScreen();
 
     QElapsedTimer clock;
     clock.start();
@@ -233,25 +237,26 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     tickStart.reserve(60 * (seconds + warmupSeconds));
     tickEnd.reserve(60 * (seconds + warmupSeconds));
 
-    // The window's own slots stay the receivers; stamps go in just before and just after them.
-    // Slots run in the order they were connected, so the old connections are made again in between.
-    QObject::disconnect(timer, &QTimer::timeout, &window, nullptr);
-    QObject::connect(timer, &QTimer::timeout, &window, [&] {
+    // The session is ticked here, on its own kind of timer, with stamps just before and just
+    // after each tick; the window's connections to the session stay as they are.
+    session->setSelfTicking(false);
+    QTimer ticker;
+    ticker.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&ticker, &QTimer::timeout, &window, [&] {
         if (clearUpper)
             upperState.clear();
         if (recording) {
             tickStart.append(clock.nsecsElapsed());
             tickWaited.append(runQueue.nanoseconds());
         }
-    });
-    QObject::connect(timer, SIGNAL(timeout()), &window, SLOT(handleScreen()));
-    QObject::connect(timer, &QTimer::timeout, &window, [&] {
+        session->tick();
         if (recording)
             tickEnd.append(clock.nsecsElapsed());
     });
+    ticker.start(Session::tickIntervalMs);
 
-    QAudioOutput *output = &probe.audioOutput();
-    QObject::disconnect(output, &QAudioOutput::notify, &window, nullptr);
+    QAudioOutput *output = child<QAudioOutput>(window);
+    QObject::disconnect(output, &QAudioOutput::notify, generator, nullptr);
     QObject::connect(output, &QAudioOutput::notify, &window, [&] {
         if (recording && upperState.dirty())
             ++notifiesWithDirtyUpper;
@@ -261,30 +266,28 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
             notifyCpu.append(threadCpuNanoseconds());
             notifyStart.append(clock.nsecsElapsed());
         }
-    });
-    QObject::connect(output, SIGNAL(notify()), &window, SLOT(resetGenerator()));
-    QObject::connect(output, &QAudioOutput::notify, &window, [&] {
+        generator->generateData();
         if (recording) {
             notifyEnd.append(clock.nsecsElapsed());
             notifyCpu.last() = threadCpuNanoseconds() - notifyCpu.last();
         }
     });
 
-    probe.widget<QPushButton>("program1")->click();
-    probe.widget<QCheckBox>("Visualizer")->setChecked(screenShown);
-    probe.widget<QPushButton>("startButton")->click();
-    if (!probe.sessionRunning()) {
+    child<QPushButton>(window, "program1")->click();
+    child<QCheckBox>(window, "Visualizer")->setChecked(screenShown);
+    child<QPushButton>(window, "startButton")->click();
+    if (!session->isRunning()) {
         std::fputs("bench_session: the session did not start\n", stderr);
         return 1;
     }
-    if (screenShown && !QTest::qWaitForWindowExposed(&probe.sessionScreen())) {
+    if (screenShown && !QTest::qWaitForWindowExposed(screen)) {
         std::fputs("bench_session: the session screen was not exposed\n", stderr);
         return 1;
     }
 
     runEventLoopFor(1000 * warmupSeconds);
-    const QSize screenSize = probe.sessionScreen().size();
-    const bool screenVisible = probe.sessionScreen().isVisible();
+    const QSize screenSize = screen->size();
+    const bool screenVisible = screen->isVisible();
     recording = true;
     const qint64 recordingFrom = clock.nsecsElapsed();
     runEventLoopFor(1000 * seconds);
@@ -300,23 +303,23 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     QImage canvas(64, 64, QImage::Format_RGB32);
     for (int run = 0; run < 7; ++run) {
         for (bool clear : {false, true}) {
-            probe.generator().beatFrequency = 15 + 2 * run + (clear ? 1 : 0);
+            generator->setBeatFrequency(15 + 2 * run + (clear ? 1 : 0));
             canvas.fill(Qt::black);
             if (clear)
                 upperState.clear();
             else
                 foundDirty += upperState.dirty();
             const qint64 cpu = threadCpuNanoseconds();
-            probe.generator().generateData();
+            generator->generateData();
             (clear ? clearedMs : dirtyMs).append((threadCpuNanoseconds() - cpu) / 1e6);
         }
     }
 
-    const bool stillRunning = probe.sessionRunning();
+    const bool stillRunning = session->isRunning();
     const QAudio::State audioState = output->state();
     const QAudio::Error audioError = output->error();
-    const bool screenActive = probe.sessionScreen().isActiveWindow();
-    probe.widget<QPushButton>("startButton")->click();
+    const bool screenActive = screen->isActiveWindow();
+    child<QPushButton>(window, "startButton")->click();
 
     // A tick in progress when recording stopped has a start without an end.
     const int ticks = qMin(tickStart.size(), tickEnd.size());
@@ -348,10 +351,9 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
         resynthesisCpuMs.append(notifyCpu.at(n) / 1e6);
         for (int i = 1; i < ticks; ++i) {
             if (tickStart.at(i) >= notifyStart.at(n)) {
-                afterResynthesisLatenessMs.append(
-                    (tickStart.at(i) - tickStart.at(i - 1) - TickNs) / 1e6);
-                const double marginMs =
-                    (tickStart.at(i - 1) + TickNs - notifyEnd.at(n)) / 1e6;
+                afterResynthesisLatenessMs.append((tickStart.at(i) - tickStart.at(i - 1) - TickNs) /
+                                                  1e6);
+                const double marginMs = (tickStart.at(i - 1) + TickNs - notifyEnd.at(n)) / 1e6;
                 if (!(marginMs >= smallestMarginMs))
                     smallestMarginMs = marginMs;
                 break;
@@ -372,11 +374,15 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
             dump.write("# tick start_ns end_ns runqueue_wait_ns | notify start_ns end_ns cpu_ns\n");
             for (int i = 0; i < ticks; ++i)
                 dump.write(QStringLiteral("tick %1 %2 %3\n")
-                               .arg(tickStart.at(i)).arg(tickEnd.at(i)).arg(tickWaited.at(i))
+                               .arg(tickStart.at(i))
+                               .arg(tickEnd.at(i))
+                               .arg(tickWaited.at(i))
                                .toLatin1());
             for (int n = 0; n < notifies; ++n)
                 dump.write(QStringLiteral("notify %1 %2 %3\n")
-                               .arg(notifyStart.at(n)).arg(notifyEnd.at(n)).arg(notifyCpu.at(n))
+                               .arg(notifyStart.at(n))
+                               .arg(notifyEnd.at(n))
+                               .arg(notifyCpu.at(n))
                                .toLatin1());
         }
     }
@@ -402,7 +408,8 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     put("late_worst_at_s", worst > 0 ? (tickStart.at(worst) - recordingFrom) / 1e9 : 0.0, 1);
     put("late_worst_runqueue_ms",
         worst > 0 ? (tickWaited.at(worst) - tickWaited.at(worst - 1)) / 1e6 : 0.0);
-    put("late_worst_after_resynth", worstAfterResynthesis ? QStringLiteral("yes") : QStringLiteral("no"));
+    put("late_worst_after_resynth",
+        worstAfterResynthesis ? QStringLiteral("yes") : QStringLiteral("no"));
     put("late_over_2ms", QString::number(over2));
     put("late_over_10ms", QString::number(over10));
     putDistribution("resynth_ms", resynthesisMs);
@@ -420,9 +427,9 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
 
 int runCycles(MainWindow &window, int count, bool screenShown)
 {
-    MainWindowProbe probe(window);
-    probe.widget<QPushButton>("program1")->click();
-    probe.widget<QCheckBox>("Visualizer")->setChecked(screenShown);
+    Session *session = child<Session>(window);
+    child<QPushButton>(window, "program1")->click();
+    child<QCheckBox>(window, "Visualizer")->setChecked(screenShown);
     runEventLoopFor(1000);
     put("rss_start_kib", QString::number(residentKiB()));
     put("rss_anon_start_kib", QString::number(statusKiB("RssAnon")));
@@ -430,7 +437,7 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_start_kib", QString::number(statusKiB("RssShmem")));
     put("heap_start_kib", QString::number(heapInUseKiB()));
 
-    QPushButton *startButton = probe.widget<QPushButton>("startButton");
+    QPushButton *startButton = child<QPushButton>(window, "startButton");
     const QVector<int> checkpoints {1, 10, 100, 500, count};
     QElapsedTimer clock;
     clock.start();
@@ -442,9 +449,9 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     QTimer stepper;
     stepper.setSingleShot(true);
     QObject::connect(&stepper, &QTimer::timeout, [&] {
-        if (!probe.sessionRunning()) {
+        if (!session->isRunning()) {
             startButton->click();
-            if (!probe.sessionRunning()) {
+            if (!session->isRunning()) {
                 failed = true;
                 QCoreApplication::exit(1);
                 return;
@@ -481,7 +488,7 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_end_kib", QString::number(statusKiB("RssShmem")));
     put("heap_end_kib", QString::number(heapInUseKiB()));
     put("screen_visible_at_end",
-        probe.sessionScreen().isVisible() ? QStringLiteral("yes") : QStringLiteral("no"));
+        sessionScreen()->isVisible() ? QStringLiteral("yes") : QStringLiteral("no"));
     return 0;
 }
 
@@ -500,29 +507,18 @@ Usage processUsage()
             qint64(usage.ru_nvcsw)};
 }
 
-int runIdle(MainWindow &window, int seconds)
+// An idle window has no timer of its own: what it costs is the event loop and the toolkit.
+int runIdle(int seconds)
 {
-    QTimer *timer = sessionTimer(window);
-    if (!timer)
-        return 1;
     runEventLoopFor(2000);
-    const auto measure = [&](const char *key) {
-        const Usage before = processUsage();
-        QElapsedTimer wall;
-        wall.start();
-        runEventLoopFor(1000 * seconds);
-        const Usage after = processUsage();
-        const double wallUs = wall.nsecsElapsed() / 1e3;
-        const QByteArray k(key);
-        put((k + "_cpu_pct").constData(), 100.0 * (after.cpuMicroseconds - before.cpuMicroseconds) / wallUs);
-        put((k + "_wakeups_per_s").constData(), (after.wakeups - before.wakeups) / (wallUs / 1e6), 1);
-    };
-    measure("idle_timer_20ms");
-    timer->setTimerType(Qt::CoarseTimer);
-    timer->start(100);
-    measure("idle_timer_100ms");
-    timer->stop();
-    measure("idle_timer_stopped");
+    const Usage before = processUsage();
+    QElapsedTimer wall;
+    wall.start();
+    runEventLoopFor(1000 * seconds);
+    const Usage after = processUsage();
+    const double wallUs = wall.nsecsElapsed() / 1e3;
+    put("idle_cpu_pct", 100.0 * (after.cpuMicroseconds - before.cpuMicroseconds) / wallUs);
+    put("idle_wakeups_per_s", (after.wakeups - before.wakeups) / (wallUs / 1e6), 1);
     return 0;
 }
 
@@ -558,7 +554,7 @@ int main(int argc, char *argv[])
                           argument(arguments, "--dump", QString()));
     }
     if (mode == QLatin1String("idle"))
-        return runIdle(window, argument(arguments, "--seconds", "20").toInt());
+        return runIdle(argument(arguments, "--seconds", "20").toInt());
     return runCycles(window, argument(arguments, "--count", "1000").toInt(),
                      argument(arguments, "--screen", "shown") == QLatin1String("shown"));
 }

@@ -8,16 +8,11 @@ SessionScreen::SessionScreen(QWidget *parent)
     ui->setupUi(this);
 }
 
-SessionScreen::~SessionScreen()
-{
-    delete ui;
-}
+SessionScreen::~SessionScreen() = default;
 
-void SessionScreen::setColour(int red, int green, int blue)
+void SessionScreen::setColour(const QColor &colour)
 {
-    ui->widget->red = red;
-    ui->widget->green = green;
-    ui->widget->blue = blue;
+    ui->widget->setColour(colour);
     // repaint() rather than update(): the colour must be on screen before the caller's tick ends.
     ui->widget->repaint();
 }

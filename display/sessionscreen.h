@@ -3,6 +3,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 namespace Ui {
 class SessionScreen;
 }
@@ -17,13 +19,13 @@ public:
     explicit SessionScreen(QWidget *parent = nullptr);
     ~SessionScreen() override;
 
-    // Shows the colour (each component 0..255) on the flash surface before returning.
-    void setColour(int red, int green, int blue);
+    // Shows the colour on the flash surface before returning.
+    void setColour(const QColor &colour);
     // Shows the NUL-terminated Latin-1 text in the time label.
     void setTimeText(const char *text);
 
 private:
-    Ui::SessionScreen *ui;
+    std::unique_ptr<Ui::SessionScreen> ui;
 };
 
 #endif // SESSIONSCREEN_H

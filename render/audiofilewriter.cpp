@@ -2,6 +2,7 @@
 
 #include "render/rateconverter.h"
 #include "render/standardoutputstream.h"
+#include "sound/tone.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,7 +73,7 @@ AudioFileWriter::~AudioFileWriter()
 
 int AudioFileWriter::outputRate() const
 {
-    return converter ? opusRate : inputRate;
+    return converter ? opusRate : Tone::framesPerSecond;
 }
 
 bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint64 totalFrames,
@@ -81,7 +82,7 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
     path = outputPath;
     SF_INFO info {};
     info.channels = channels;
-    info.samplerate = format == OutputFormat::Opus ? opusRate : inputRate;
+    info.samplerate = format == OutputFormat::Opus ? opusRate : Tone::framesPerSecond;
     const qint64 dataBytes = totalFrames * channels * 2;
     info.format = libsndfileFormat(format, dataBytes);
 
@@ -142,8 +143,8 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
     // one of them comes out at full scale; normalised floats come out as they went in.
     writesFloat = format == OutputFormat::Mp3;
     if (format == OutputFormat::Opus) {
-        converter = std::make_unique<RateConverter>(inputRate, opusRate);
-        convertedFramesLeft = totalFrames * opusRate / inputRate;
+        converter = std::make_unique<RateConverter>(Tone::framesPerSecond, opusRate);
+        convertedFramesLeft = totalFrames * opusRate / Tone::framesPerSecond;
     }
     return true;
 }

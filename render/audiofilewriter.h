@@ -18,8 +18,6 @@ class StandardOutputStream;
 class AudioFileWriter
 {
 public:
-    static constexpr int inputRate = 44100;
-
     AudioFileWriter();
     // Removes the temporary file unless finish() succeeded.
     ~AudioFileWriter();

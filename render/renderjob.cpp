@@ -5,8 +5,9 @@
 #include "render/sessionplan.h"
 #include "render/sessionrenderer.h"
 #include "session/timeline.h"
-#include "sound/ambientfiles.h"
 #include "sound/ambientloop.h"
+#include "sound/ambientsound.h"
+#include "sound/tone.h"
 
 #include <csignal>
 #include <cstdio>
@@ -65,7 +66,7 @@ QString summary(const RenderOptions::Request &request, const SessionRenderer &re
         request.output == QLatin1String("-") ? QStringLiteral("standard output") : request.output;
     return QStringLiteral("velmora-render: wrote %1: %2, %3 of %4, %5 %6 kHz stereo")
         .arg(where, Progress::sizeText(writer.size()),
-             RenderOptions::clockText(renderer.totalFrames() / SessionRenderer::framesPerSecond),
+             RenderOptions::clockText(renderer.totalFrames() / Tone::framesPerSecond),
              QLatin1String(ProgramCatalogue::program(request.programNumber).name),
              QLatin1String(RenderOptions::formatName(request.format)))
         .arg(writer.outputRate() / 1000.0);
@@ -84,7 +85,7 @@ int RenderJob::run(const RenderOptions::Request &request)
     AmbientLoop ambient;
     if (request.ambientIndex >= 0) {
         QString error;
-        ambient = decodeQuietly(AmbientFiles::path(request.ambientIndex), &error);
+        ambient = decodeQuietly(AmbientSound::filePath(request.ambientIndex), &error);
         if (ambient.isEmpty())
             return fail(error);
     }
@@ -112,8 +113,7 @@ int RenderJob::run(const RenderOptions::Request &request)
             progress.clear();
             return fail(error);
         }
-        progress.update(renderer.renderedFrames(), renderer.totalFrames(),
-                        SessionRenderer::framesPerSecond);
+        progress.update(renderer.renderedFrames(), renderer.totalFrames(), Tone::framesPerSecond);
     }
     progress.clear();
     if (!writer.finish(&error))

@@ -24,7 +24,7 @@ struct SessionLength
 // "1h30m", "90m", "1:30" (hours:minutes), "5m", "2h5m"; only the lengths the window offers.
 std::optional<SessionLength> sessionLength(const QString &text);
 
-// "pink", "water", "rain", "lullaby": the AmbientFiles index; "none": -1.
+// "pink", "water", "rain", "lullaby": the AmbientSound index, the window's order; "none": -1.
 std::optional<int> ambientIndex(const QString &text);
 
 // The output format follows the file's extension, in any case; "-" is WAV on standard output.

@@ -9,12 +9,10 @@
 // as the window's timer drives it.
 struct SessionPlan
 {
-    static constexpr int loopSeconds = 15;
-
     // From Start to the tick at which the session stops by itself.
     qint64 lengthMs = 0;
-    // The beat the session has at loopSeconds × k for every loop k that begins before the end:
-    // the window rebuilds its tone loop with it each time 15 s of sound have played.
+    // The beat the session has at 15·k s for every tone loop k that begins before the end: the
+    // window rebuilds its loop with it each time the 15 s of the last one have played.
     QVector<int> loopBeats;
 
     static SessionPlan of(const Program &program, int totalSeconds);

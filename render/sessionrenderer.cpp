@@ -3,16 +3,18 @@
 #include "render/mix.h"
 #include "sound/ambientloop.h"
 
-#include <QAudioFormat>
+#include "sound/tone.h"
 
 namespace {
 
-// The generator stores samples in the order asked for; in the machine's own they are ready to use
-// as they are.
-int nativeByteOrder()
+// The generator stores samples in the byte order asked for; in the machine's own they are ready to
+// use as they are.
+QAudioFormat nativeFormat()
 {
-    return QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QAudioFormat::LittleEndian
-                                                         : QAudioFormat::BigEndian;
+    QAudioFormat format = Tone::requestedFormat();
+    format.setByteOrder(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QAudioFormat::LittleEndian
+                                                                      : QAudioFormat::BigEndian);
+    return format;
 }
 
 } // namespace
@@ -20,20 +22,20 @@ int nativeByteOrder()
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
-    , generator(nativeByteOrder(), nullptr)
-    , total(plan.lengthMs * framesPerSecond / 1000)
+    , generator(nativeFormat(), nullptr)
+    , total(plan.lengthMs * Tone::framesPerSecond / 1000)
 {
-    Q_ASSERT(plan.loopBeats.size() == (total + loopFrames - 1) / loopFrames);
-    generator.secondaryTone = secondaryTone;
+    Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
+    generator.setSecondaryTone(secondaryTone);
     if (ambient)
         ambient->rewind();
 }
 
 const QVector<qint16> &SessionRenderer::renderNext()
 {
-    const qint64 loop = rendered / loopFrames;
-    const qint64 frameInLoop = rendered % loopFrames;
-    const int count = int(qMin<qint64>(loopFrames - frameInLoop, total - rendered));
+    const qint64 loop = rendered / Tone::loopFrames;
+    const qint64 frameInLoop = rendered % Tone::loopFrames;
+    const int count = int(qMin<qint64>(Tone::loopFrames - frameInLoop, total - rendered));
     samples.resize(2 * count);
     if (count == 0)
         return samples;
@@ -41,7 +43,7 @@ const QVector<qint16> &SessionRenderer::renderNext()
     // The generator stays closed, so a rebuild here replaces the loop outright: the read
     // position is at its first frame again after each whole loop.
     if (frameInLoop == 0) {
-        generator.beatFrequency = plan.loopBeats.at(int(loop));
+        generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
         generator.generateData();
     }
     generator.readData(reinterpret_cast<char *>(samples.data()), 4 * qint64(count));

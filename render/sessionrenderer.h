@@ -15,9 +15,6 @@ class AmbientLoop;
 class SessionRenderer
 {
 public:
-    static constexpr int framesPerSecond = 44100;
-    static constexpr int loopFrames = SessionPlan::loopSeconds * framesPerSecond;
-
     // ambient may be null for no ambient sound; it is played from its start.
     SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient);
 

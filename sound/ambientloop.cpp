@@ -1,5 +1,7 @@
 #include "sound/ambientloop.h"
 
+#include "sound/tone.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -42,7 +44,7 @@ AmbientLoop AmbientLoop::decode(const QString &path, QString *error)
         *error = failure(path, QStringLiteral("is not a sound file that can be decoded"));
         return loop;
     }
-    if (info.samplerate != framesPerSecond) {
+    if (info.samplerate != Tone::framesPerSecond) {
         *error = failure(path, QStringLiteral("plays at %1 Hz, not 44100 Hz").arg(info.samplerate));
         return loop;
     }

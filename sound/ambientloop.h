@@ -10,8 +10,6 @@
 class AmbientLoop
 {
 public:
-    static constexpr int framesPerSecond = 44100;
-
     // Decodes the whole file with libsndfile (MP3, WAV, FLAC, Ogg...). A mono file plays in both
     // channels. On failure the loop is empty and error names the file and the problem.
     static AmbientLoop decode(const QString &path, QString *error);

@@ -1,11 +1,12 @@
 #include "sound/ambientsound.h"
-#include "sound/ambientfiles.h"
 
-#include <QUrl>
+#include <QCoreApplication>
 
-Phonon::MediaSource AmbientSound::source(int index)
+QString AmbientSound::filePath(int index)
 {
-    if (index < 0 || index >= AmbientFiles::count)
-        return Phonon::MediaSource();
-    return Phonon::MediaSource(QUrl::fromLocalFile(AmbientFiles::path(index)));
+    static const char *const files[] = {"pinknoise.mp3", "water.mp3", "rain.mp3", "lullaby.mp3"};
+    if (index < 0 || index >= int(sizeof files / sizeof files[0]))
+        return QString();
+    return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") +
+        QLatin1String(files[index]);
 }

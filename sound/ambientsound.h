@@ -1,15 +1,15 @@
 #ifndef AMBIENTSOUND_H
 #define AMBIENTSOUND_H
 
-#include <phonon/MediaSource>
+#include <QString>
 
-// The ambient sounds of the comboBox, in its order: "Pink Noise", "Water", "Rain", "Lullaby",
-// "None". The files live in Resources/ beside the executable, whatever the working directory.
+// The ambient sounds of the window's "Ambient Audio" box, in its order: "Pink Noise", "Water",
+// "Rain", "Lullaby", "None". The files live in Resources/ beside the executable, whatever the
+// working directory.
 namespace AmbientSound {
 
-// The sound for a comboBox index; "None" and any index outside 0..3 give an empty source, which
-// plays nothing (a directory would make the player finish at once with errors instead).
-Phonon::MediaSource source(int index);
+// The file of the sound at a box index; an empty path for "None" and any index outside 0..3.
+QString filePath(int index);
 
 } // namespace AmbientSound
 

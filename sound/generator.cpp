@@ -12,14 +12,14 @@
 namespace {
 
 const double TwoPi = 6.283185307179586;
-const int FramesPerSecond = 44100;
-const int LoopFrames = 15 * FramesPerSecond;
-const int BytesPerFrame = 4;
-const int LoopBytes = LoopFrames * BytesPerFrame;
-const int FadeFrames = 52920;
+const int FramesPerSecond = Tone::framesPerSecond;
+const int LoopFrames = Tone::loopFrames;
+const int BytesPerFrame = Tone::bytesPerFrame;
+const int LoopBytes = Tone::loopBytes;
+const int FadeFrames = Tone::fadeFrames;
 const int FadeOutStart = LoopFrames - FadeFrames;
-const int BlendFrames = 441;
-const float SecondaryFrequency = 528.0f;
+const int BlendFrames = Tone::blendFrames;
+const float SecondaryFrequency = Tone::secondaryFrequency;
 
 // A term is the sample formula without its envelope, with the same operations in the same order,
 // so that term × envelope gives bit for bit the sample that the formula gives frame by frame.
@@ -58,12 +58,12 @@ void releaseWideVectorState()
 
 } // namespace
 
-Generator::Generator(int byteOrder, QObject *parent)
+Generator::Generator(const QAudioFormat &format, QObject *parent)
     : QIODevice(parent)
-    , byteOrder(byteOrder)
+    , byteOrder(format.byteOrder())
     , readPosition(0)
-    , leftTermsFrequency(carrierFrequency)
-    , rightTermsFrequency(carrierFrequency + beatFrequency)
+    , leftTermsFrequency(carrier)
+    , rightTermsFrequency(carrier + beat)
     , plateauSecond(FramesPerSecond * BytesPerFrame, 0)
     , blendStretch(BlendFrames * 2)
 {
@@ -74,6 +74,21 @@ Generator::Generator(int byteOrder, QObject *parent)
 }
 
 Generator::~Generator() = default;
+
+void Generator::setCarrierFrequency(float hertz)
+{
+    carrier = hertz;
+}
+
+void Generator::setBeatFrequency(float hertz)
+{
+    beat = hertz;
+}
+
+void Generator::setSecondaryTone(bool on)
+{
+    secondaryToneOn = on;
+}
 
 void Generator::start()
 {
@@ -129,11 +144,11 @@ qint64 Generator::bytesAvailable() const
 
 void Generator::updateTerms()
 {
-    if (carrierFrequency != leftTermsFrequency) {
-        leftTermsFrequency = carrierFrequency;
+    if (carrier != leftTermsFrequency) {
+        leftTermsFrequency = carrier;
         fillMainTerms(leftTerms, leftTermsFrequency);
     }
-    const float rightFrequency = carrierFrequency + beatFrequency;
+    const float rightFrequency = carrier + beat;
     if (rightFrequency != rightTermsFrequency) {
         rightTermsFrequency = rightFrequency;
         fillMainTerms(rightTerms, rightTermsFrequency);
@@ -148,7 +163,7 @@ void Generator::synthesiseFade(int firstFrame, int endFrame, bool fadingIn)
     for (int i = firstFrame; i < endFrame; ++i) {
         const float e = fadingIn ? float(i / double(FadeFrames))
                                  : float(1 - (i - FadeOutStart) / double(FadeFrames));
-        const qint16 secondary = secondaryTone ? qint16(secondaryTerms[t] * e) : 0;
+        const qint16 secondary = secondaryToneOn ? qint16(secondaryTerms[t] * e) : 0;
         storeSample(out, qint16(qint16(leftTerms[t] * e) + secondary));
         storeSample(out + 2, qint16(qint16(rightTerms[t] * e) + secondary));
         out += BytesPerFrame;
@@ -164,7 +179,7 @@ void Generator::synthesisePlateau()
     const float e = float((FadeFrames - 1) / double(FadeFrames));
     char *out = plateauSecond.data();
     for (int t = 0; t < FramesPerSecond; ++t) {
-        const qint16 secondary = secondaryTone ? qint16(secondaryTerms[t] * e) : 0;
+        const qint16 secondary = secondaryToneOn ? qint16(secondaryTerms[t] * e) : 0;
         storeSample(out, qint16(qint16(leftTerms[t] * e) + secondary));
         storeSample(out + 2, qint16(qint16(rightTerms[t] * e) + secondary));
         out += BytesPerFrame;
@@ -210,12 +225,13 @@ void Generator::blendIntoNewLoop()
 qint16 Generator::sampleAt(int sampleIndex) const
 {
     const char *source = buffer.constData() + sampleIndex * 2;
-    return byteOrder == 1 ? qFromLittleEndian<qint16>(source) : qFromBigEndian<qint16>(source);
+    return byteOrder == QAudioFormat::LittleEndian ? qFromLittleEndian<qint16>(source)
+                                                   : qFromBigEndian<qint16>(source);
 }
 
 void Generator::storeSample(char *dest, qint16 value) const
 {
-    if (byteOrder == 1)
+    if (byteOrder == QAudioFormat::LittleEndian)
         qToLittleEndian(value, dest);
     else
         qToBigEndian(value, dest);

@@ -1,22 +1,27 @@
 #ifndef GENERATOR_H
 #define GENERATOR_H
 
+#include <QAudioFormat>
 #include <QByteArray>
 #include <QIODevice>
 #include <QVector>
 
+#include "sound/tone.h"
+
 // A read-only device that serves a fifteen-second binaural-beat loop of 44,100 Hz, two-channel,
 // 16-bit signed PCM, endlessly: the carrier on the left, carrier plus beat on the right, and an
 // optional 528 Hz secondary tone in both. The loop fades in over its first 1.2 s and out over its
-// last 1.2 s. The owner writes the public fields and calls generateData() to resynthesise the loop.
+// last 1.2 s. The owner sets the frequencies and the secondary tone, then calls generateData() to
+// resynthesise the loop with them.
 class Generator : public QIODevice
 {
     Q_OBJECT
 
 public:
-    // byteOrder is a QAudioFormat::Endian value: 1 stores samples low byte first, anything else
-    // high byte first. The loop is synthesised once here; the device is left closed.
-    Generator(int byteOrder, QObject *parent);
+    // The samples are stored in the format's byte order; its other properties are those of
+    // Tone::requestedFormat(), which every sound server takes. The loop is synthesised once here,
+    // with no beat and no secondary tone; the device is left closed.
+    Generator(const QAudioFormat &format, QObject *parent);
     ~Generator() override;
 
     // Opens the device read-only without moving the read position.
@@ -36,9 +41,15 @@ public:
     qint64 writeData(const char *data, qint64 len) override;
     qint64 bytesAvailable() const override;
 
-    bool secondaryTone = false;
-    float carrierFrequency = 396.0f;
-    float beatFrequency = 0.0f;
+    float carrierFrequency() const { return carrier; }
+    float beatFrequency() const { return beat; }
+    bool secondaryTone() const { return secondaryToneOn; }
+
+public slots:
+    // Each takes effect at the next generateData().
+    void setCarrierFrequency(float hertz);
+    void setBeatFrequency(float hertz);
+    void setSecondaryTone(bool on);
 
 private:
     void updateTerms();
@@ -49,7 +60,10 @@ private:
     qint16 sampleAt(int sampleIndex) const;
     void storeSample(char *dest, qint16 value) const;
 
-    int byteOrder;
+    QAudioFormat::Endian byteOrder;
+    float carrier = Tone::carrierFrequency;
+    float beat = 0.0f;
+    bool secondaryToneOn = false;
     qint64 readPosition;
     QByteArray buffer;
 

@@ -138,8 +138,8 @@ double SoundAnalysis::bandLevel(const QByteArray &pcm, qint64 firstFrame, double
     return std::sqrt(meanSquare / 2);
 }
 
-QVector<double> SoundAnalysis::bandLevels(const QByteArray &pcm, qint64 fromFrame,
-                                          qint64 toFrame, double lowHz, double highHz)
+QVector<double> SoundAnalysis::bandLevels(const QByteArray &pcm, qint64 fromFrame, qint64 toFrame,
+                                          double lowHz, double highHz)
 {
     QVector<double> levels;
     toFrame = qMin(toFrame, qint64(pcm.size() / 4));

@@ -1,7 +1,6 @@
 #ifndef REFERENCETONE_H
 #define REFERENCETONE_H
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QtEndian>
 
@@ -74,19 +73,6 @@ inline QByteArray loop(float carrierFrequency, float beatFrequency, bool seconda
 inline qint16 sampleAt(const QByteArray &pcm, qint64 sampleIndex)
 {
     return qFromLittleEndian<qint16>(pcm.constData() + 2 * sampleIndex);
-}
-
-// The format the tone is asked to play in: 44,100 Hz, two channels, 16-bit signed, low byte first.
-inline QAudioFormat requestedFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(FramesPerSecond);
-    format.setChannelCount(2);
-    format.setSampleSize(16);
-    format.setCodec("audio/pcm");
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
-    return format;
 }
 
 } // namespace ReferenceTone

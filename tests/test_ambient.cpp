@@ -1,5 +1,7 @@
-#include "mainwindowprobe.h"
+#include "session/session.h"
+#include "sound/ambientplayer.h"
 #include "tests/recording.h"
+#include "windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,9 +53,15 @@ bool makeFixture(const QString &mp3, double seconds, QString *error)
     const QString wav = mp3 + QStringLiteral(".wav");
     const QStringList synth = {"-R", "-n", "-r", "44100", "-c", "2", "-b", "16"};
     const QVector<QStringList> commands = {
-        QStringList{"sox"} << synth << marker << "synth" << "0.3" << "pinknoise" << "vol" << "0.025",
-        QStringList{"sox"} << synth << body << "synth" << QString::number(seconds - 0.3)
-                           << "pinknoise" << "vol" << "0.15",
+        QStringList {"sox"} << synth << marker << "synth"
+                            << "0.3"
+                            << "pinknoise"
+                            << "vol"
+                            << "0.025",
+        QStringList {"sox"} << synth << body << "synth" << QString::number(seconds - 0.3)
+                            << "pinknoise"
+                            << "vol"
+                            << "0.15",
         {"sox", marker, body, wav},
         {"lame", "--quiet", "-b", "128", wav, mp3},
     };
@@ -69,11 +77,6 @@ bool makeFixture(const QString &mp3, double seconds, QString *error)
         }
     }
     return true;
-}
-
-Phonon::MediaSource fileSource(const QString &path)
-{
-    return Phonon::MediaSource(QUrl::fromLocalFile(path));
 }
 
 } // namespace
@@ -103,7 +106,7 @@ private:
     void createWindow();
     void click(const char *name)
     {
-        QTest::mouseClick(probe->widget<QPushButton>(name), Qt::LeftButton);
+        QTest::mouseClick(WindowParts::child<QPushButton>(window, name), Qt::LeftButton);
     }
     // Picks an item the way a user does on the focused box: by typing its first letter.
     void choose(const QString &item);
@@ -123,7 +126,8 @@ private:
     QTemporaryDir fixtures;
     std::unique_ptr<Recording> recording;
     MainWindow *window = nullptr;
-    MainWindowProbe *probe = nullptr;
+    Session *session = nullptr;
+    AmbientPlayer *player = nullptr;
 };
 
 void TestAmbient::initTestCase()
@@ -161,17 +165,16 @@ void TestAmbient::init()
 void TestAmbient::createWindow()
 {
     window = new MainWindow;
-    probe = new MainWindowProbe(*window);
+    session = WindowParts::child<Session>(window);
+    player = WindowParts::child<AmbientPlayer>(window);
     // The flashing screen plays no part here.
-    probe->widget<QCheckBox>("Visualizer")->setChecked(false);
+    WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 void TestAmbient::cleanup()
 {
-    delete probe;
-    probe = nullptr;
     delete window;
     window = nullptr;
     recording.reset();
@@ -181,7 +184,7 @@ void TestAmbient::cleanup()
 
 void TestAmbient::choose(const QString &item)
 {
-    auto *box = probe->widget<QComboBox>("comboBox");
+    auto *box = WindowParts::child<QComboBox>(window, "comboBox");
     QTest::keyClick(box, item.at(0).toLower().toLatin1());
     QCOMPARE(box->currentText(), item);
 }
@@ -274,7 +277,7 @@ void TestAmbient::changesDuringASession()
     qInfo("silence %d ms after None", ms(end - none));
     QVERIFY2(end - none <= frames(0.5), qPrintable(QString::number(ms(end - none))));
     QVERIFY(lowestToneLevel(none, recording->frames()) > ToneLevel);
-    QVERIFY(probe->sessionRunning());
+    QVERIFY(session->isRunning());
 
     const qint64 water = recording->update();
     choose(QStringLiteral("Water"));
@@ -282,7 +285,7 @@ void TestAmbient::changesDuringASession()
     QVERIFY2(onset > 0, "no water within 3 s");
     qInfo("water %d ms after its choice", ms(onset - water));
     QVERIFY2(onset - water <= frames(0.5), qPrintable(QString::number(ms(onset - water))));
-    QVERIFY(probe->ambientPlayer().currentSource().url().path().endsWith("/Resources/water.mp3"));
+    QVERIFY(player->file().endsWith("/Resources/water.mp3"));
 }
 
 void TestAmbient::changeBetweenSessionsWaitsForStart()
@@ -294,19 +297,18 @@ void TestAmbient::changeBetweenSessionsWaitsForStart()
     choose(QStringLiteral("Rain"));
     QVERIFY(recording->waitForFrames(changed + frames(1), 5000));
     QCOMPARE(ambientEnd(changed, recording->frames()), changed);
-    QVERIFY(probe->ambientPlayer().state() != Phonon::PlayingState);
+    QVERIFY(!player->isPlaying());
 
     const qint64 started = recording->update();
     click("startButton");
     const qint64 onset = waitForAmbient(started, 3000);
     QVERIFY2(onset > 0, "no rain within 3 s of Start");
     QVERIFY2(onset - started <= frames(0.5), qPrintable(QString::number(ms(onset - started))));
-    QVERIFY(probe->ambientPlayer().currentSource().url().path().endsWith("/Resources/rain.mp3"));
+    QVERIFY(player->file().endsWith("/Resources/rain.mp3"));
 }
 
 void TestAmbient::foundFromAnotherWorkingDirectory()
 {
-    delete probe;
     delete window;
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
@@ -334,8 +336,8 @@ void TestAmbient::unplayableSourceStaysSilent_data()
 void TestAmbient::unplayableSourceStaysSilent()
 {
     QFETCH(QString, file);
-    probe->ambientPlayer().setCurrentSource(fileSource(fixtures.filePath(file)));
-    QSignalSpy finished(&probe->ambientPlayer(), &Phonon::MediaObject::finished);
+    player->setFile(fixtures.filePath(file));
+    QSignalSpy finished(player, &AmbientPlayer::endReached);
 
     click("program5");
     const qint64 started = recording->update();
@@ -346,7 +348,7 @@ void TestAmbient::unplayableSourceStaysSilent()
     QCOMPARE(finished.count(), 1);
     QCOMPARE(ambientEnd(started, recording->frames()), started);
     QVERIFY(lowestToneLevel(started + frames(1.5), recording->frames()) > ToneLevel);
-    QVERIFY(probe->sessionRunning());
+    QVERIFY(session->isRunning());
     QVERIFY(!messageBoxShown());
 }
 
@@ -375,7 +377,7 @@ void TestAmbient::loopsForTheWholeSession()
     QFETCH(int, passes);
     QFETCH(double, shortestPassSeconds);
     QFETCH(int, longestSeamMs);
-    probe->ambientPlayer().setCurrentSource(fileSource(fixtures.filePath(file)));
+    player->setFile(fixtures.filePath(file));
 
     click("program6");
     const qint64 started = recording->update();
@@ -384,7 +386,7 @@ void TestAmbient::loopsForTheWholeSession()
     QVERIFY2(onset > 0, "no ambient sound within 3 s of Start");
     const qint64 until = onset + frames(observedSeconds);
     QVERIFY(recording->waitForFrames(until, ms(until - onset) + 10000));
-    QVERIFY(probe->sessionRunning());
+    QVERIFY(session->isRunning());
 
     const QVector<double> levels =
         SoundAnalysis::bandLevels(recording->data(), onset, until, AmbientLowHz, AmbientHighHz);
@@ -440,13 +442,12 @@ void TestAmbient::noRestartsWithoutSoundServer()
 {
     if (recording)
         QSKIP("needs a desktop without a sound server; test_ambient_nosound runs it");
-    probe->ambientPlayer().setCurrentSource(fileSource(fixtures.filePath("pink-3s.mp3")));
+    player->setFile(fixtures.filePath("pink-3s.mp3"));
     QVector<qint64> finishedAt;
     QElapsedTimer clock;
     clock.start();
     QObject thisTest;
-    connect(&probe->ambientPlayer(), &Phonon::MediaObject::finished, &thisTest,
-            [&] { finishedAt << clock.elapsed(); });
+    connect(player, &AmbientPlayer::endReached, &thisTest, [&] { finishedAt << clock.elapsed(); });
 
     click("program7");
     click("startButton");
@@ -462,7 +463,7 @@ void TestAmbient::noRestartsWithoutSoundServer()
     // A restart needs two seconds of play before it; each pass ends at most once in that time.
     for (int i = 1; i < finishedAt.size(); ++i)
         QVERIFY2(finishedAt[i] - finishedAt[i - 1] >= 1900, qPrintable(times.join(' ')));
-    QVERIFY(probe->sessionRunning());
+    QVERIFY(session->isRunning());
     QVERIFY(!messageBoxShown());
 }
 

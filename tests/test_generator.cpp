@@ -1,4 +1,5 @@
 #include "sound/generator.h"
+#include "sound/tone.h"
 #include "tests/referencetone.h"
 
 #include <QtEndian>
@@ -11,12 +12,20 @@ using ReferenceTone::LoopFrames;
 
 namespace {
 
-const int BlendFrames = 441;
+const int BlendFrames = Tone::blendFrames;
 
 qint16 sampleAt(const QByteArray &pcm, qint64 sampleIndex, int byteOrder)
 {
     const char *source = pcm.constData() + 2 * sampleIndex;
     return byteOrder == 1 ? qFromLittleEndian<qint16>(source) : qFromBigEndian<qint16>(source);
+}
+
+// The requested format with the byte order of a test row (a QAudioFormat::Endian value).
+QAudioFormat formatInByteOrder(int byteOrder)
+{
+    QAudioFormat format = Tone::requestedFormat();
+    format.setByteOrder(QAudioFormat::Endian(byteOrder));
+    return format;
 }
 
 QByteArray readBytes(Generator &generator, qint64 count)
@@ -95,9 +104,9 @@ void TestGenerator::workedValues()
     QFETCH(int, right);
     QFETCH(QByteArray, bytes);
 
-    Generator generator(byteOrder, nullptr);
-    generator.beatFrequency = beat;
-    generator.secondaryTone = tone;
+    Generator generator(formatInByteOrder(byteOrder), nullptr);
+    generator.setBeatFrequency(beat);
+    generator.setSecondaryTone(tone);
     generator.generateData();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
@@ -109,9 +118,9 @@ void TestGenerator::workedValues()
 
 void TestGenerator::identicalChannelsWithoutBeat()
 {
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 0;
-    generator.secondaryTone = false;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(0);
+    generator.setSecondaryTone(false);
     generator.generateData();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
@@ -147,10 +156,10 @@ void TestGenerator::matchesDirectFormula()
     QFETCH(bool, tone);
     QFETCH(int, byteOrder);
 
-    Generator generator(byteOrder, nullptr);
-    generator.carrierFrequency = carrier;
-    generator.beatFrequency = beat;
-    generator.secondaryTone = tone;
+    Generator generator(formatInByteOrder(byteOrder), nullptr);
+    generator.setCarrierFrequency(carrier);
+    generator.setBeatFrequency(beat);
+    generator.setSecondaryTone(tone);
     generator.generateData();
 
     const QByteArray expected = ReferenceTone::loop(carrier, beat, tone, byteOrder);
@@ -174,9 +183,9 @@ void TestGenerator::readData()
     QFETCH(qint64, start);
     QFETCH(qint64, count);
 
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 10;
-    generator.secondaryTone = true;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(10);
+    generator.setSecondaryTone(true);
     generator.generateData();
     const QByteArray loop = readBytes(generator, LoopBytes);
     readBytes(generator, start);
@@ -194,7 +203,7 @@ void TestGenerator::readData()
 
 void TestGenerator::writeDataTakesNothing()
 {
-    Generator generator(1, nullptr);
+    Generator generator(Tone::requestedFormat(), nullptr);
     const QByteArray before = readBytes(generator, LoopBytes);
     const QByteArray input(4096, 'x');
 
@@ -219,7 +228,7 @@ void TestGenerator::bytesAvailableCoversTheLoop()
     QFETCH(qint64, position);
     QFETCH(bool, open);
 
-    Generator generator(1, nullptr);
+    Generator generator(Tone::requestedFormat(), nullptr);
     readBytes(generator, position);
     if (open)
         generator.start();
@@ -229,8 +238,8 @@ void TestGenerator::bytesAvailableCoversTheLoop()
 
 void TestGenerator::startKeepsAndStopRewindsPosition()
 {
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 10;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(10);
     generator.generateData();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
@@ -247,15 +256,15 @@ void TestGenerator::startKeepsAndStopRewindsPosition()
 
 void TestGenerator::generateDataKeepsReadOffset()
 {
-    Generator generator(1, nullptr);
-    generator.beatFrequency = 10;
-    generator.secondaryTone = true;
+    Generator generator(Tone::requestedFormat(), nullptr);
+    generator.setBeatFrequency(10);
+    generator.setSecondaryTone(true);
     generator.generateData();
     const int offset = 4 * 300000;
     readBytes(generator, offset);
 
-    generator.beatFrequency = 3;
-    generator.secondaryTone = false;
+    generator.setBeatFrequency(3);
+    generator.setSecondaryTone(false);
     generator.generateData();
 
     const QByteArray expected = ReferenceTone::loop(396, 3, false, 1);
@@ -293,14 +302,14 @@ void TestGenerator::blendsIntoNewToneWhileOpen()
     const QByteArray oldLoop = ReferenceTone::loop(396, oldBeat, oldTone, byteOrder);
     const QByteArray newLoop = ReferenceTone::loop(396, newBeat, newTone, byteOrder);
 
-    Generator generator(byteOrder, nullptr);
-    generator.beatFrequency = oldBeat;
-    generator.secondaryTone = oldTone;
+    Generator generator(formatInByteOrder(byteOrder), nullptr);
+    generator.setBeatFrequency(oldBeat);
+    generator.setSecondaryTone(oldTone);
     generator.generateData();
     generator.start();
     readBytes(generator, 4 * qint64(frame));
-    generator.beatFrequency = newBeat;
-    generator.secondaryTone = newTone;
+    generator.setBeatFrequency(newBeat);
+    generator.setSecondaryTone(newTone);
     generator.generateData();
     // The whole loop, as it plays on from the read position.
     const QByteArray played = readBytes(generator, LoopBytes);

@@ -1,5 +1,6 @@
-#include "mainwindowprobe.h"
 #include "session/programcatalogue.h"
+#include "session/session.h"
+#include "windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,8 +14,7 @@
 
 Q_DECLARE_METATYPE(Colour)
 
-// The main window as a user first meets it: its fixed form, the program buttons and the idle
-// refresh of the selection.
+// The main window as a user first meets it: its fixed form and the program buttons.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
@@ -31,12 +31,15 @@ private slots:
     void initialState();
     void programButtons_data();
     void programButtons();
-    void idleTickRestoresSelection();
-    void idleTickWithoutProgramChangesNothing();
     void textsFit_data();
     void textsFit();
 
 private:
+    template<typename T> T *part(const char *name = nullptr) const
+    {
+        return WindowParts::child<T>(window, name);
+    }
+
     MainWindow *window = nullptr;
 };
 
@@ -170,34 +173,32 @@ void TestMainWindow::comboBoxItems()
 
 void TestMainWindow::initialState()
 {
-    MainWindowProbe probe(*window);
-    QCOMPARE(probe.currentProgram(), 0);
-    QVERIFY(!probe.sessionRunning());
+    QVERIFY(!part<Session>()->isRunning());
 
-    auto *tone = probe.widget<QCheckBox>("Tone");
-    auto *visualizer = probe.widget<QCheckBox>("Visualizer");
+    auto *tone = part<QCheckBox>("Tone");
+    auto *visualizer = part<QCheckBox>("Visualizer");
     QCOMPARE(tone->checkState(), Qt::Checked);
     QCOMPARE(visualizer->checkState(), Qt::Checked);
     QCOMPARE(visualizer->layoutDirection(), Qt::RightToLeft);
 
-    auto *headline = probe.widget<QLabel>("selectedLabel");
+    auto *headline = part<QLabel>("selectedLabel");
     QCOMPARE(headline->font().pointSize() > 0, true);
     QVERIFY(headline->font().bold());
     QCOMPARE(headline->alignment(), Qt::AlignCenter);
-    QCOMPARE(probe.widget<QLabel>("label_3")->alignment(), Qt::AlignCenter);
-    QCOMPARE(probe.widget<QLabel>("label")->font().pointSize(), 11);
+    QCOMPARE(part<QLabel>("label_3")->alignment(), Qt::AlignCenter);
+    QCOMPARE(part<QLabel>("label")->font().pointSize(), 11);
 
-    auto *frame = probe.widget<QFrame>("frame");
+    auto *frame = part<QFrame>("frame");
     QCOMPARE(frame->frameShape(), QFrame::StyledPanel);
     QCOMPARE(frame->frameShadow(), QFrame::Sunken);
-    auto *frame2 = probe.widget<QFrame>("frame_2");
+    auto *frame2 = part<QFrame>("frame_2");
     QCOMPARE(frame2->frameShape(), QFrame::StyledPanel);
     QCOMPARE(frame2->frameShadow(), QFrame::Raised);
-    auto *line = probe.widget<QFrame>("line");
+    auto *line = part<QFrame>("line");
     QCOMPARE(line->frameShape(), QFrame::VLine);
     QCOMPARE(line->frameShadow(), QFrame::Sunken);
 
-    auto *description = probe.widget<QTextBrowser>("sessionDescription");
+    auto *description = part<QTextBrowser>("sessionDescription");
     QCOMPARE(description->font().pointSize(), 8);
     QCOMPARE(description->frameShape(), QFrame::StyledPanel);
     QCOMPARE(description->frameShadow(), QFrame::Sunken);
@@ -250,53 +251,28 @@ void TestMainWindow::programButtons()
     QFETCH(QVector<int>, frequencies);
     QFETCH(QVector<Colour>, colours);
 
-    MainWindowProbe probe(*window);
-    // Select another program first, so that every value below must have been written.
-    QTest::mouseClick(probe.widget<QPushButton>(number == 6 ? "program1" : "program6"),
+    // Select another program first, so that everything below must come from this click.
+    QTest::mouseClick(part<QPushButton>(number == 6 ? "program1" : "program6"), Qt::LeftButton);
+    QTest::mouseClick(part<QPushButton>(("program" + QByteArray::number(number)).constData()),
                       Qt::LeftButton);
-    QTest::mouseClick(
-        probe.widget<QPushButton>(("program" + QByteArray::number(number)).constData()),
-        Qt::LeftButton);
 
-    QCOMPARE(probe.currentProgram(), number);
-    QCOMPARE(probe.widget<QLabel>("selectedLabel")->text(), name);
-    const QString description = probe.widget<QTextBrowser>("sessionDescription")->toPlainText();
+    QCOMPARE(part<QLabel>("selectedLabel")->text(), name);
+    const QString description = part<QTextBrowser>("sessionDescription")->toPlainText();
     QCOMPARE(description, QString::fromLatin1(ProgramCatalogue::program(number).description));
     QCOMPARE(description.startsWith(' '), number == 7);
     QVERIFY(description.length() > 100);
-    QCOMPARE(QVector<int>({probe.startFrequency(), probe.plateauFrequency(), probe.endFrequency()}),
-             frequencies);
-    QVERIFY(probe.startColour() == colours[0]);
-    QVERIFY(probe.plateauColour() == colours[1]);
-    QVERIFY(probe.endColour() == colours[2]);
-}
 
-void TestMainWindow::idleTickRestoresSelection()
-{
-    MainWindowProbe probe(*window);
-    auto *headline = probe.widget<QLabel>("selectedLabel");
-    auto *description = probe.widget<QTextBrowser>("sessionDescription");
-    QTest::mouseClick(probe.widget<QPushButton>("program7"), Qt::LeftButton);
-
-    headline->setText("something else");
-    description->setText("another text");
-    // The session timer's next tick, within 20 ms, puts the selection back.
-    QTRY_COMPARE_WITH_TIMEOUT(headline->text(), QStringLiteral("Quick Meditation"), 200);
-    QTRY_COMPARE_WITH_TIMEOUT(description->toPlainText().left(20),
-                              QStringLiteral(" This program is des"), 200);
-}
-
-void TestMainWindow::idleTickWithoutProgramChangesNothing()
-{
-    MainWindowProbe probe(*window);
-    auto *headline = probe.widget<QLabel>("selectedLabel");
-    auto *description = probe.widget<QTextBrowser>("sessionDescription");
-    const QString placeholder = description->toHtml();
-
-    headline->setText("Select a session first!");
-    probe.tick();
-    QCOMPARE(headline->text(), QStringLiteral("Select a session first!"));
-    QCOMPARE(description->toHtml(), placeholder);
+    // Start plays the selected program.
+    part<QCheckBox>("Visualizer")->setChecked(false);
+    QTest::mouseClick(part<QPushButton>("startButton"), Qt::LeftButton);
+    const Program *program = part<Session>()->program();
+    QCOMPARE(program, &ProgramCatalogue::program(number));
+    QCOMPARE(
+        QVector<int>({program->startFrequency, program->plateauFrequency, program->endFrequency}),
+        frequencies);
+    QVERIFY(program->startColour == colours[0]);
+    QVERIFY(program->plateauColour == colours[1]);
+    QVERIFY(program->endColour == colours[2]);
 }
 
 void TestMainWindow::textsFit_data()

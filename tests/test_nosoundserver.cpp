@@ -1,6 +1,7 @@
-#include "mainwindowprobe.h"
+#include "session/session.h"
 #include "sound/generator.h"
-#include "tests/referencetone.h"
+#include "sound/tone.h"
+#include "windowparts.h"
 
 #include <QAudioDeviceInfo>
 #include <QAudioFormat>
@@ -23,16 +24,16 @@ private slots:
 
 void TestNoSoundServer::audioPathFailsPromptlyAndStopsCleanly()
 {
-    QAudioFormat format = ReferenceTone::requestedFormat();
+    QAudioFormat format = Tone::requestedFormat();
 
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     QVERIFY(device.isNull());
     QVERIFY(!device.isFormatSupported(format));
     format = device.nearestFormat(format);
 
-    Generator generator(format.byteOrder(), nullptr);
-    generator.carrierFrequency = 396.0f;
-    generator.beatFrequency = 10;
+    Generator generator(format, nullptr);
+    generator.setCarrierFrequency(396.0f);
+    generator.setBeatFrequency(10);
     generator.generateData();
     QAudioOutput audioOutput(device, format);
     audioOutput.setNotifyInterval(15000);
@@ -58,17 +59,16 @@ void TestNoSoundServer::sessionRunsWithoutSound()
     MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    MainWindowProbe probe(window);
-    auto *startButton = probe.widget<QPushButton>("startButton");
-    auto *headline = probe.widget<QLabel>("selectedLabel");
+    auto *startButton = WindowParts::child<QPushButton>(&window, "startButton");
+    auto *headline = WindowParts::child<QLabel>(&window, "selectedLabel");
 
-    QTest::mouseClick(probe.widget<QPushButton>("program3"), Qt::LeftButton);
+    QTest::mouseClick(WindowParts::child<QPushButton>(&window, "program3"), Qt::LeftButton);
     QElapsedTimer timer;
     timer.start();
     QTest::mouseClick(startButton, Qt::LeftButton);
     QVERIFY2(timer.elapsed() < 2000, qPrintable(QString("Start took %1 ms").arg(timer.elapsed())));
-    QVERIFY(probe.sessionRunning());
-    QCOMPARE(probe.audioOutput().state(), QAudio::StoppedState);
+    QVERIFY(WindowParts::child<Session>(&window)->isRunning());
+    QCOMPARE(WindowParts::child<QAudioOutput>(&window)->state(), QAudio::StoppedState);
 
     // The session's clocks and display go on without sound.
     QTRY_COMPARE_WITH_TIMEOUT(headline->text(), QStringLiteral("00:04:59"), 3000);

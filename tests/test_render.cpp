@@ -1,5 +1,6 @@
 #include "render/sessionplan.h"
 #include "session/timeline.h"
+#include "sound/tone.h"
 #include "tests/referencetone.h"
 
 #include <QFile>
@@ -12,8 +13,9 @@
 
 namespace {
 
-const int framesPerSecond = 44100;
-const int loopFrames = 15 * framesPerSecond;
+using Tone::framesPerSecond;
+using Tone::loopFrames;
+
 // A five-minute session stops 303 s after Start: each of its three stages ends at the first tick
 // past its length in whole seconds.
 const qint64 fiveMinuteFrames = 303LL * framesPerSecond;

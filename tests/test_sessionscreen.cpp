@@ -74,9 +74,7 @@ void TestSessionScreen::widgetTree()
     QVERIFY(flash);
     QCOMPARE(flash->parentWidget(), screen);
     QCOMPARE(flash->metaObject()->className(), "FlashScreen");
-    QCOMPARE(flash->red, 0);
-    QCOMPARE(flash->green, 0);
-    QCOMPARE(flash->blue, 0);
+    QCOMPARE(flash->colour(), QColor(Qt::black));
 
     auto *main = qobject_cast<QVBoxLayout *>(screen->layout());
     QVERIFY(main);
@@ -256,11 +254,9 @@ void TestSessionScreen::setColourPaintsAtOnce()
     FlashScreen *flash = flashScreen(screen);
     const QColor colour(30, 140, 250);
 
-    screen->setColour(colour.red(), colour.green(), colour.blue());
+    screen->setColour(colour);
 
-    QCOMPARE(flash->red, colour.red());
-    QCOMPARE(flash->green, colour.green());
-    QCOMPARE(flash->blue, colour.blue());
+    QCOMPARE(flash->colour(), colour);
     // No event has been processed since the call: only a synchronous paint leaves the colour here.
     const QImage frame = flash->grabFrameBuffer();
     QCOMPARE(frame.pixelColor(frame.rect().center()), colour);
@@ -315,7 +311,7 @@ void TestSessionScreen::fullScreen()
     screen->showFullScreen();
     QVERIFY(QTest::qWaitForWindowExposed(screen));
     QTRY_COMPARE_WITH_TIMEOUT(screen->geometry(), display->geometry(), 5000);
-    screen->setColour(colour.red(), colour.green(), colour.blue());
+    screen->setColour(colour);
 
     QLabel *label = timeLabel(screen);
     FlashScreen *flash = flashScreen(screen);

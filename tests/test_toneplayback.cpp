@@ -1,4 +1,5 @@
 #include "sound/generator.h"
+#include "sound/tone.h"
 #include "tests/referencetone.h"
 
 #include <QAudioDeviceInfo>
@@ -129,14 +130,14 @@ QByteArray TestTonePlayback::recordingWithToneEnded()
 // The same path the main window builds: the requested format, or the device's nearest one.
 void TestTonePlayback::createAudioPath()
 {
-    QAudioFormat format = ReferenceTone::requestedFormat();
+    QAudioFormat format = Tone::requestedFormat();
 
     const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
     QVERIFY(!device.isNull());
     QVERIFY(device.isFormatSupported(format));
 
-    generator = new Generator(format.byteOrder(), nullptr);
-    generator->carrierFrequency = 396.0f;
+    generator = new Generator(format, nullptr);
+    generator->setCarrierFrequency(396.0f);
     audioOutput = new QAudioOutput(device, format);
     audioOutput->setNotifyInterval(15000);
 }
@@ -145,8 +146,8 @@ void TestTonePlayback::playsTheLoopSampleForSample()
 {
     startRecording();
     createAudioPath();
-    generator->beatFrequency = 10;
-    generator->secondaryTone = true;
+    generator->setBeatFrequency(10);
+    generator->setSecondaryTone(true);
     generator->generateData();
     generator->start();
     audioOutput->start(generator);
@@ -176,8 +177,8 @@ void TestTonePlayback::toneChangeTakesEffectAtNextNotify()
 {
     startRecording();
     createAudioPath();
-    generator->beatFrequency = 10;
-    generator->secondaryTone = true;
+    generator->setBeatFrequency(10);
+    generator->setSecondaryTone(true);
     generator->generateData();
     // Starting five seconds into the loop puts the next notify's resynthesis mid-plateau.
     const qint64 firstFrame = 5 * FramesPerSecond + 1000;
@@ -189,7 +190,7 @@ void TestTonePlayback::toneChangeTakesEffectAtNextNotify()
     generator->start();
     audioOutput->start(generator);
     QTRY_VERIFY_WITH_TIMEOUT(audioOutput->processedUSecs() >= 1000000, 10000);
-    generator->secondaryTone = false;
+    generator->setSecondaryTone(false);
     const qint64 toggledAt = audioOutput->processedUSecs();
     QVERIFY(notified.wait(25000));
     const qint64 notifiedAt = audioOutput->processedUSecs();

@@ -1,0 +1,153 @@
+#include "session/session.h"
+
+#include "session/timeline.h"
+
+Session::Session(QObject *parent)
+    : QObject(parent)
+{
+    ticker.setTimerType(Qt::PreciseTimer);
+    ticker.setInterval(tickIntervalMs);
+    connect(&ticker, &QTimer::timeout, this, &Session::tick);
+}
+
+void Session::start(const Program &program, int totalSeconds, bool secondaryTone)
+{
+    currentProgram = &program;
+    sessionSeconds = totalSeconds;
+    setSecondaryTone(secondaryTone);
+
+    const Timeline::StageLengths lengths = Timeline::stageLengthsFor(totalSeconds);
+    rampSeconds = lengths.rampLength;
+    plateauSeconds = lengths.plateauLength;
+    stageSeconds = rampSeconds;
+    rampFromFrequency = program.startFrequency;
+    rampToFrequency = program.plateauFrequency;
+    rampFromColour = program.startColour;
+    rampToColour = program.plateauColour;
+    beat = program.startFrequency;
+    emit beatFrequencyChanged(beat);
+    setStage(Stage::FirstRamp);
+
+    stageClock.start();
+    sessionClock.start();
+    flashClock.start();
+    running = true;
+    if (selfTicking)
+        ticker.start();
+    timeLeft = totalSeconds;
+    emit timeLeftChanged(timeLeft);
+}
+
+void Session::stop()
+{
+    if (!running)
+        return;
+    running = false;
+    ticker.stop();
+    emit stopped();
+}
+
+void Session::setSecondaryTone(bool on)
+{
+    secondaryToneOn = on;
+    emit secondaryToneChanged(on);
+}
+
+// The order of the steps is part of the result: the flash fades at the beat of the last tick, and
+// the colour mixes at the fraction read before a stage change.
+void Session::tick()
+{
+    if (!running)
+        return;
+
+    const float fraction = Timeline::rampFraction(stageClock.elapsed(), stageSeconds);
+
+    const qint64 flashElapsed = flashClock.elapsed();
+    const Timeline::FlashStep step = Timeline::flashStep(flashElapsed, flashClock.elapsed(),
+                                                         float(beat), fade == Fade::In ? 0 : 1);
+    flash = step.level;
+    if (step.turn) {
+        flashClock.restart();
+        fade = fade == Fade::In ? Fade::Out : Fade::In;
+    }
+
+    setBeatFrequency(Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction));
+
+    if (stageClock.elapsed() / 1000 > stageSeconds)
+        changeStage();
+
+    mixedColour = Timeline::mixColours(rampFromColour, rampToColour, fraction);
+    emit screenColourChanged(QColor(Timeline::screenComponent(mixedColour.red, flash),
+                                    Timeline::screenComponent(mixedColour.green, flash),
+                                    Timeline::screenComponent(mixedColour.blue, flash)));
+
+    // The text shows whole seconds: most ticks change nothing in it.
+    const int secondsLeft = sessionSeconds - int(sessionClock.elapsed() / 1000);
+    if (secondsLeft != timeLeft) {
+        timeLeft = secondsLeft;
+        emit timeLeftChanged(timeLeft);
+    }
+}
+
+void Session::setSelfTicking(bool on)
+{
+    selfTicking = on;
+    if (!on)
+        ticker.stop();
+    else if (running)
+        ticker.start();
+}
+
+void Session::setBeatFrequency(int hertz)
+{
+    if (hertz == beat)
+        return;
+    beat = hertz;
+    emit beatFrequencyChanged(beat);
+}
+
+void Session::setStage(Stage stage)
+{
+    currentStage = stage;
+    emit stageChanged(stage);
+}
+
+void Session::changeStage()
+{
+    stageClock.restart();
+    switch (currentStage) {
+    case Stage::FirstRamp:
+        rampFromPlateau(plateauSeconds, currentProgram->plateauFrequency,
+                        currentProgram->plateauColour);
+        setStage(Stage::Plateau);
+        break;
+    case Stage::Plateau:
+        rampFromPlateau(rampSeconds, currentProgram->endFrequency, currentProgram->endColour);
+        setStage(Stage::FinalRamp);
+        break;
+    case Stage::FinalRamp:
+    case Stage::None:
+        finish();
+        break;
+    }
+}
+
+// Stages 2 and 3 both start at the plateau's frequency and colour; the plateau ramps to itself.
+void Session::rampFromPlateau(int length, int toFrequency, const Colour &toColour)
+{
+    stageSeconds = length;
+    rampFromFrequency = currentProgram->plateauFrequency;
+    setBeatFrequency(currentProgram->plateauFrequency);
+    rampToFrequency = toFrequency;
+    rampFromColour = currentProgram->plateauColour;
+    rampToColour = toColour;
+}
+
+void Session::finish()
+{
+    running = false;
+    ticker.stop();
+    setStage(Stage::None);
+    emit stopped();
+    emit finished();
+}
