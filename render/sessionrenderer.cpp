@@ -2,7 +2,6 @@
 
 #include "render/mix.h"
 #include "sound/ambientloop.h"
-
 #include "sound/tone.h"
 
 namespace {
@@ -46,7 +45,8 @@ const QVector<qint16> &SessionRenderer::renderNext()
         generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
         generator.generateData();
     }
-    generator.readData(reinterpret_cast<char *>(samples.data()), 4 * qint64(count));
+    generator.readData(reinterpret_cast<char *>(samples.data()),
+                       Tone::bytesPerFrame * qint64(count));
 
     if (ambient) {
         ambientSamples.resize(2 * count);
