@@ -139,8 +139,8 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
                           QString::fromUtf8(sf_strerror(nullptr)));
         return false;
     }
-    // libsndfile 1.2.0 hands 16-bit samples to the MP3 encoder without scaling them, and every
-    // one of them comes out at full scale; normalised floats come out as they went in.
+    // With libsndfile 1.2.0, 16-bit samples written into an MP3 come back clipped at full scale;
+    // normalised floats come back as they went in.
     writesFloat = format == OutputFormat::Mp3;
     if (format == OutputFormat::Opus) {
         converter = std::make_unique<RateConverter>(Tone::framesPerSecond, opusRate);
