@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch prefix, checks the layout and the desktop metadata, then
 # starts the installed program through its bin/ link from / and checks that it runs from the
-# private directory that holds its sounds. Runs under with-desktop (it needs DISPLAY).
+# private directory that holds its sounds; velmora-render, beside it, renders with one of them. Runs under with-desktop (it needs DISPLAY).
 #
 #   test_install.sh BUILD_DIR BINDIR LIBDIR DATADIR     (the last three relative to the prefix)
 set -uo pipefail
@@ -59,6 +59,15 @@ for name in pinknoise water rain lullaby; do
 done
 check "the resolved link's directory holds Resources/pinknoise.mp3" \
     test -s "$(dirname "$(readlink -f "$link")")/Resources/pinknoise.mp3"
+
+render_link="$prefix/$bindir/velmora-render"
+check "velmora-render is in $libdir/velmora beside velmora" \
+    test -x "$pkgdir/velmora-render" -a ! -L "$pkgdir/velmora-render"
+check "$bindir/velmora-render is a relative link to it" \
+    test "$(readlink "$render_link")" = "$(realpath -m --relative-to="$prefix/$bindir" "$pkgdir/velmora-render")"
+# Through the link and from /, it must find the installed sounds to render with one.
+check "velmora-render through the link renders a session with an ambient sound" \
+    sh -c 'cd / && "$1" --quiet --program 7 --ambient rain "$2" && test -s "$2"' sh "$render_link" "$work/rain.flac"
 
 desktop="$prefix/$datadir/applications/$app_id.desktop"
 metainfo="$prefix/$datadir/metainfo/$app_id.metainfo.xml"

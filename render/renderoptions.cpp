@@ -1,0 +1,332 @@
+#include "render/renderoptions.h"
+
+#include "session/programcatalogue.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+const int longestMinutes = 12 * 60 + 55;
+const char lengthsAccepted[] =
+    "5m to 12h55m in 5-minute steps with 5 to 55 minutes past the hour, as the window offers "
+    "(1h30m, 90m, 1:30, 5m)";
+const char ambientsAccepted[] = "pink, water, rain, lullaby or none";
+const char formatsAccepted[] = ".wav, .flac, .ogg, .opus, .mp3, or - for WAV on standard output";
+
+struct NamedColour
+{
+    Colour colour;
+    const char *name;
+};
+
+const NamedColour namedColours[] = {
+    {{1, 1, 0}, "yellow"},  {{1, 0, 0}, "red"},  {{0, 0, 1}, "blue"},
+    {{1, 0, 1}, "magenta"}, {{0, 1, 1}, "cyan"}, {{0, 1, 0}, "green"},
+};
+
+struct Extension
+{
+    const char *suffix;
+    RenderOptions::OutputFormat format;
+    const char *name;
+};
+
+const Extension extensions[] = {
+    {"wav", RenderOptions::OutputFormat::Wav, "WAV"},
+    {"flac", RenderOptions::OutputFormat::Flac, "FLAC"},
+    {"ogg", RenderOptions::OutputFormat::Ogg, "Ogg Vorbis"},
+    {"opus", RenderOptions::OutputFormat::Opus, "Ogg Opus"},
+    {"mp3", RenderOptions::OutputFormat::Mp3, "MP3"},
+};
+
+const char *const ambientNames[] = {"pink", "water", "rain", "lullaby"};
+
+// The window's boxes: hours 0..12, and minutes 5..55 past each hour.
+std::optional<RenderOptions::SessionLength> lengthForMinutes(int minutes)
+{
+    const int pastHour = minutes % 60;
+    if (minutes < 5 || minutes > longestMinutes || pastHour == 0 || pastHour % 5 != 0)
+        return std::nullopt;
+    return RenderOptions::SessionLength {minutes / 60, pastHour / 5 - 1};
+}
+
+RenderOptions::CommandLine failed(const QString &message)
+{
+    RenderOptions::CommandLine line;
+    line.action = RenderOptions::CommandLine::Action::Error;
+    line.error = message;
+    return line;
+}
+
+} // namespace
+
+std::optional<int> RenderOptions::programNumber(const QString &text)
+{
+    bool isNumber = false;
+    const int number = text.trimmed().toInt(&isNumber);
+    if (isNumber)
+        return ProgramCatalogue::contains(number) ? std::optional<int>(number) : std::nullopt;
+    for (int n = 1; n <= ProgramCatalogue::count; ++n) {
+        const QString name = QString::fromLatin1(ProgramCatalogue::program(n).name);
+        if (name.compare(text.simplified(), Qt::CaseInsensitive) == 0)
+            return n;
+    }
+    return std::nullopt;
+}
+
+std::optional<RenderOptions::SessionLength> RenderOptions::sessionLength(const QString &text)
+{
+    static const QRegularExpression hoursMinutes(
+        QStringLiteral("^(?:(\\d{1,2})h)?(?:(\\d{1,3})m)?$"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression colon(QStringLiteral("^(\\d{1,2}):(\\d{2})$"));
+
+    QRegularExpressionMatch match = colon.match(text);
+    if (match.hasMatch()) {
+        const int minutes = match.captured(2).toInt();
+        if (minutes >= 60)
+            return std::nullopt;
+        return lengthForMinutes(60 * match.captured(1).toInt() + minutes);
+    }
+    match = hoursMinutes.match(text);
+    if (!match.hasMatch() || text.isEmpty())
+        return std::nullopt;
+    const bool hasHours = !match.captured(1).isEmpty();
+    const int minutes = match.captured(2).toInt();
+    // After hours the minutes are the ones past the hour; alone they may run past 60.
+    if (hasHours && minutes >= 60)
+        return std::nullopt;
+    return lengthForMinutes(60 * match.captured(1).toInt() + minutes);
+}
+
+std::optional<int> RenderOptions::ambientIndex(const QString &text)
+{
+    if (text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
+        return -1;
+    for (int index = 0; index < int(std::size(ambientNames)); ++index) {
+        if (text.compare(QLatin1String(ambientNames[index]), Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return std::nullopt;
+}
+
+std::optional<RenderOptions::OutputFormat> RenderOptions::outputFormatFor(const QString &path)
+{
+    if (path == QLatin1String("-"))
+        return OutputFormat::Wav;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const int slash = path.lastIndexOf(QLatin1Char('/'));
+    if (dot <= slash + 1)
+        return std::nullopt;
+    const QString suffix = path.mid(dot + 1);
+    for (const Extension &extension : extensions) {
+        if (suffix.compare(QLatin1String(extension.suffix), Qt::CaseInsensitive) == 0)
+            return extension.format;
+    }
+    return std::nullopt;
+}
+
+const char *RenderOptions::formatName(OutputFormat format)
+{
+    for (const Extension &extension : extensions) {
+        if (extension.format == format)
+            return extension.name;
+    }
+    return "";
+}
+
+QString RenderOptions::colourName(const Colour &colour)
+{
+    for (const NamedColour &named : namedColours) {
+        if (named.colour == colour)
+            return QLatin1String(named.name);
+    }
+    const auto byte = [](float component) { return qRound(qBound(0.0f, component, 1.0f) * 255); };
+    return QStringLiteral("#%1%2%3")
+        .arg(byte(colour.red), 2, 16, QLatin1Char('0'))
+        .arg(byte(colour.green), 2, 16, QLatin1Char('0'))
+        .arg(byte(colour.blue), 2, 16, QLatin1Char('0'));
+}
+
+QString RenderOptions::clockText(qint64 seconds)
+{
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds % 3600 / 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
+{
+    CommandLine line;
+    line.action = CommandLine::Action::Render;
+    Request &request = line.request;
+    QString programText;
+    QStringList outputs;
+
+    for (int i = 0; i < arguments.size(); ++i) {
+        QString option = arguments.at(i);
+        QString value;
+        bool hasValue = false;
+        const int equals = option.indexOf(QLatin1Char('='));
+        if (option.startsWith(QLatin1String("--")) && equals > 0) {
+            value = option.mid(equals + 1);
+            option = option.left(equals);
+            hasValue = true;
+        }
+        const auto takeValue = [&]() {
+            if (!hasValue && i + 1 < arguments.size()) {
+                value = arguments.at(++i);
+                hasValue = true;
+            }
+            return hasValue;
+        };
+
+        if (option == QLatin1String("--help") || option == QLatin1String("-h")) {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (option == QLatin1String("--list")) {
+            line.action = CommandLine::Action::List;
+            return line;
+        }
+        if (option == QLatin1String("--program")) {
+            if (!takeValue())
+                return failed(QStringLiteral("--program needs a name or a number 1 to 11"));
+            programText = value;
+        } else if (option == QLatin1String("--duration")) {
+            if (!takeValue())
+                return failed(QStringLiteral("--duration needs a length: %1").arg(lengthsAccepted));
+            const std::optional<SessionLength> length = sessionLength(value);
+            if (!length)
+                return failed(QStringLiteral("length \"%1\" is not allowed: %2")
+                                  .arg(value, QLatin1String(lengthsAccepted)));
+            request.length = *length;
+        } else if (option == QLatin1String("--ambient")) {
+            if (!takeValue())
+                return failed(QStringLiteral("--ambient needs one of %1").arg(ambientsAccepted));
+            const std::optional<int> index = ambientIndex(value);
+            if (!index)
+                return failed(QStringLiteral("unknown ambient sound \"%1\": use %2")
+                                  .arg(value, QLatin1String(ambientsAccepted)));
+            request.ambientIndex = *index;
+        } else if (option == QLatin1String("--no-secondary-tone") && !hasValue) {
+            request.secondaryTone = false;
+        } else if ((option == QLatin1String("--quiet") || option == QLatin1String("-q")) &&
+                   !hasValue) {
+            request.quiet = true;
+        } else if (option.startsWith(QLatin1Char('-')) && option != QLatin1String("-")) {
+            return failed(QStringLiteral("unknown option \"%1\": see velmora-render --help")
+                              .arg(arguments.at(i)));
+        } else {
+            outputs << option;
+        }
+    }
+
+    if (programText.isNull())
+        return failed(
+            QStringLiteral("no program: give --program with a name or number from --list"));
+    const std::optional<int> number = programNumber(programText);
+    if (!number)
+        return failed(QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
+                                     "from velmora-render --list")
+                          .arg(programText)
+                          .arg(ProgramCatalogue::count));
+    request.programNumber = *number;
+
+    if (outputs.size() != 1)
+        return failed(outputs.isEmpty()
+                          ? QStringLiteral("no output file: end with a file name ending in %1")
+                                .arg(formatsAccepted)
+                          : QStringLiteral("one output file only, not %1").arg(outputs.size()));
+    request.output = outputs.first();
+    const std::optional<OutputFormat> format = outputFormatFor(request.output);
+    if (!format)
+        return failed(QStringLiteral("unknown output format \"%1\": end the name with %2")
+                          .arg(request.output, QLatin1String(formatsAccepted)));
+    request.format = *format;
+    return line;
+}
+
+QString RenderOptions::programList()
+{
+    QString list;
+    for (int n = 1; n <= ProgramCatalogue::count; ++n) {
+        const Program &program = ProgramCatalogue::program(n);
+        const QString frequencies = QStringLiteral("%1 -> %2 -> %3 Hz")
+                                        .arg(program.startFrequency)
+                                        .arg(program.plateauFrequency)
+                                        .arg(program.endFrequency);
+        const QString colours =
+            QStringLiteral("%1 -> %2 -> %3")
+                .arg(colourName(program.startColour), colourName(program.plateauColour),
+                     colourName(program.endColour));
+        list += QStringLiteral("%1  %2  %3  %4\n")
+                    .arg(n, 2)
+                    .arg(QLatin1String(program.name), -30)
+                    .arg(frequencies, -20)
+                    .arg(colours);
+    }
+    return list;
+}
+
+QString RenderOptions::helpText()
+{
+    return QStringLiteral(R"(NAME
+    velmora-render - render a whole Velmora session to an audio file
+
+SYNOPSIS
+    velmora-render --program NAME|NUMBER [--duration LENGTH]
+                   [--ambient pink|water|rain|lullaby|none] [--no-secondary-tone] [--quiet]
+                   OUTPUT
+    velmora-render --list
+    velmora-render --help
+
+DESCRIPTION
+    Writes the session that the Velmora window plays, from its first sample to the moment it
+    stops by itself: the binaural tone rebuilt every 15 seconds with the beat of that moment,
+    the secondary tone, and the ambient sound looped under it at the player's level. No window
+    and no sound server are needed, and it runs many times faster than real time.
+
+OPTIONS
+    --program NAME|NUMBER
+        The program, by its name in any case ("deep sleep") or its number 1 to 11 in the
+        window's order. --list shows them.
+    --duration LENGTH
+        The session's length, one the window offers: 5 minutes to 12 hours 55 minutes in
+        5-minute steps, with 5 to 55 minutes past the hour. Written 1h30m, 90m, 1:30 (hours and
+        minutes) or 5m. Default 5m.
+    --ambient pink|water|rain|lullaby|none
+        The ambient sound under the tone. Default pink, as in the window.
+    --no-secondary-tone
+        Leave out the soft 528 Hz tone, which the window plays by default.
+    --quiet, -q
+        Print nothing but errors.
+    --list
+        The eleven programs with their start -> plateau -> end beat and colours.
+    --help, -h
+        This text.
+
+OUTPUT
+    The format follows the extension: .wav (16-bit PCM; RF64 past 4 GiB), .flac (16-bit),
+    .ogg (Vorbis), .opus (Opus, which takes 48 kHz only, so the sound is converted to it),
+    .mp3. All are stereo, 44.1 kHz but for Opus. "-" writes WAV to standard output.
+    The file is written under a temporary name in the same folder and takes its name only
+    when it is complete; an error removes it.
+
+    On a terminal, a progress bar on standard error shows the share done, the session time
+    rendered and an estimate of the time left. At the end one line tells what was written.
+
+FILES
+    Resources/{pinknoise,water,rain,lullaby}.mp3 beside the executable: the ambient sounds,
+    the same ones the installed velmora plays.
+
+EXIT STATUS
+    0 when the file is complete, 2 on any error (after a one-line message on standard error),
+    128 + the signal's number when interrupted (130 for Ctrl-C), which leaves no file either.
+
+EXAMPLES
+    velmora-render --program "Deep Sleep" --duration 7h55m night.flac
+    velmora-render --program 6 --duration 25m --ambient water --no-secondary-tone wake.mp3
+)");
+}

@@ -1,0 +1,68 @@
+#ifndef RENDEROPTIONS_H
+#define RENDEROPTIONS_H
+
+#include "session/colour.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of velmora-render, read into plain values. Every function here is pure, so
+// the accepted spellings are tested row by row without running a render.
+namespace RenderOptions {
+
+// A catalogue name in any case ("deep sleep") or a number 1..11 in the window's order.
+std::optional<int> programNumber(const QString &text);
+
+// A length as the window's two boxes hold it: hours 0..12 and minutes 5..55 as index 0..10.
+struct SessionLength
+{
+    int hoursIndex;
+    int minutesIndex;
+};
+// "1h30m", "90m", "1:30" (hours:minutes), "5m", "2h5m"; only the lengths the window offers.
+std::optional<SessionLength> sessionLength(const QString &text);
+
+// "pink", "water", "rain", "lullaby": the AmbientSound index, the window's order; "none": -1.
+std::optional<int> ambientIndex(const QString &text);
+
+// The output format follows the file's extension, in any case; "-" is WAV on standard output.
+enum class OutputFormat { Wav, Flac, Ogg, Opus, Mp3 };
+std::optional<OutputFormat> outputFormatFor(const QString &path);
+const char *formatName(OutputFormat format);
+
+// "yellow", "red"... for the catalogue's colours, "#rrggbb" for any other.
+QString colourName(const Colour &colour);
+
+// A whole-second length as "0:05:03", hours unpadded.
+QString clockText(qint64 seconds);
+
+struct Request
+{
+    int programNumber = 0;
+    SessionLength length {0, 0};
+    int ambientIndex = 0;
+    bool secondaryTone = true;
+    bool quiet = false;
+    QString output;
+    OutputFormat format = OutputFormat::Wav;
+};
+
+struct CommandLine
+{
+    enum class Action { Render, Help, List, Error };
+    Action action = Action::Error;
+    Request request;
+    QString error; // one line naming the problem and the accepted values
+};
+
+// arguments without the program name.
+CommandLine parse(const QStringList &arguments);
+
+QString helpText();
+QString programList();
+
+} // namespace RenderOptions
+
+#endif

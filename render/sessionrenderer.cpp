@@ -1,0 +1,58 @@
+#include "render/sessionrenderer.h"
+
+#include "render/mix.h"
+#include "sound/ambientloop.h"
+#include "sound/tone.h"
+
+namespace {
+
+// The generator stores samples in the byte order asked for; in the machine's own they are ready to
+// use as they are.
+QAudioFormat nativeFormat()
+{
+    QAudioFormat format = Tone::requestedFormat();
+    format.setByteOrder(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QAudioFormat::LittleEndian
+                                                                      : QAudioFormat::BigEndian);
+    return format;
+}
+
+} // namespace
+
+SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
+    : plan(plan)
+    , ambient(ambient)
+    , generator(nativeFormat(), nullptr)
+    , total(plan.lengthMs * Tone::framesPerSecond / 1000)
+{
+    Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
+    generator.setSecondaryTone(secondaryTone);
+    if (ambient)
+        ambient->rewind();
+}
+
+const QVector<qint16> &SessionRenderer::renderNext()
+{
+    const qint64 loop = rendered / Tone::loopFrames;
+    const qint64 frameInLoop = rendered % Tone::loopFrames;
+    const int count = int(qMin<qint64>(Tone::loopFrames - frameInLoop, total - rendered));
+    samples.resize(2 * count);
+    if (count == 0)
+        return samples;
+
+    // The generator stays closed, so a rebuild here replaces the loop outright: the read
+    // position is at its first frame again after each whole loop.
+    if (frameInLoop == 0) {
+        generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
+        generator.generateData();
+    }
+    generator.readData(reinterpret_cast<char *>(samples.data()),
+                       Tone::bytesPerFrame * qint64(count));
+
+    if (ambient) {
+        ambientSamples.resize(2 * count);
+        ambient->copyFrames(ambientSamples.data(), count);
+        saturated += Mix::addSaturating(samples.data(), ambientSamples.constData(), 2 * count);
+    }
+    rendered += count;
+    return samples;
+}

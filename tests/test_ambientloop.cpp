@@ -1,0 +1,163 @@
+#include "sound/ambientloop.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sndfile.h>
+
+namespace {
+
+// Writes frames of interleaved samples with libsndfile; the format follows from the name.
+bool writeSoundFile(const QString &path, const QVector<qint16> &samples, int channels,
+                    int sampleRate, int format)
+{
+    SF_INFO info {};
+    info.channels = channels;
+    info.samplerate = sampleRate;
+    info.format = format;
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    const sf_count_t frames = samples.size() / channels;
+    const bool written = sf_writef_short(file, samples.constData(), frames) == frames;
+    return sf_close(file) == 0 && written;
+}
+
+// Stereo frame i holds (i, -i): every frame says where in the file it came from.
+QVector<qint16> countingFrames(int frames)
+{
+    QVector<qint16> samples;
+    for (int i = 0; i < frames; ++i)
+        samples << qint16(i) << qint16(-i);
+    return samples;
+}
+
+} // namespace
+
+class TestAmbientLoop : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void copiesWrapWithoutGap_data();
+    void copiesWrapWithoutGap();
+    void monoPlaysInBothChannels();
+    void decodesMp3ToItsExactLength();
+    void unusableFilesAreNamed_data();
+    void unusableFilesAreNamed();
+
+private:
+    QTemporaryDir folder;
+};
+
+void TestAmbientLoop::initTestCase()
+{
+    QVERIFY(folder.isValid());
+    QVERIFY(writeSoundFile(folder.filePath("counting.wav"), countingFrames(1000), 2, 44100,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+}
+
+void TestAmbientLoop::copiesWrapWithoutGap_data()
+{
+    QTest::addColumn<QVector<int>>("copies");
+
+    QTest::newRow("within the file") << QVector<int> {300, 200};
+    QTest::newRow("up to the end, then from the start") << QVector<int> {1000, 10};
+    QTest::newRow("across the seam") << QVector<int> {990, 20};
+    QTest::newRow("longer than the file, several times") << QVector<int> {2500, 1700};
+    QTest::newRow("frame by frame across the seam") << QVector<int> {998, 1, 1, 1, 1};
+}
+
+// Whatever the copies' sizes, one after another they give the file again and again, frame for
+// frame: the frame after the last is the first.
+void TestAmbientLoop::copiesWrapWithoutGap()
+{
+    QFETCH(QVector<int>, copies);
+
+    QString error;
+    AmbientLoop loop = AmbientLoop::decode(folder.filePath("counting.wav"), &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(loop.frameCount(), qint64(1000));
+
+    qint64 frame = 0;
+    for (const int count : copies) {
+        QVector<qint16> out(2 * count);
+        loop.copyFrames(out.data(), count);
+        for (int i = 0; i < count; ++i, ++frame) {
+            const int expected = int(frame % 1000);
+            QCOMPARE(int(out[2 * i]), expected);
+            QCOMPARE(int(out[2 * i + 1]), -expected);
+        }
+        QCOMPARE(loop.position(), frame % 1000);
+    }
+}
+
+void TestAmbientLoop::monoPlaysInBothChannels()
+{
+    const QString path = folder.filePath("mono.flac");
+    QVERIFY(writeSoundFile(path, {100, -200, 300}, 1, 44100, SF_FORMAT_FLAC | SF_FORMAT_PCM_16));
+
+    QString error;
+    AmbientLoop loop = AmbientLoop::decode(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QVector<qint16> out(8);
+    loop.copyFrames(out.data(), 4);
+    QCOMPARE(out, QVector<qint16>({100, 100, -200, -200, 300, 300, 100, 100}));
+}
+
+// An MP3 decodes to the length it was encoded with, without the encoder's padding, so its loop
+// points fall where the recording's do.
+void TestAmbientLoop::decodesMp3ToItsExactLength()
+{
+    const QString path = folder.filePath("short.mp3");
+    QVERIFY(writeSoundFile(path, countingFrames(44100), 2, 44100,
+                           SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III));
+    QString error;
+    const AmbientLoop loop = AmbientLoop::decode(path, &error);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    QCOMPARE(loop.frameCount(), qint64(44100));
+}
+
+void TestAmbientLoop::unusableFilesAreNamed_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("problem");
+
+    QTest::newRow("missing") << "missing.mp3"
+                             << "is missing";
+    QTest::newRow("a folder") << ""
+                              << "cannot be read";
+    QTest::newRow("not sound") << "text.mp3"
+                               << "is not a sound file that can be decoded";
+    QTest::newRow("another sample rate") << "22050.wav"
+                                         << "plays at 22050 Hz, not 44100 Hz";
+    QTest::newRow("no frames") << "empty.wav"
+                               << "holds no sound";
+}
+
+void TestAmbientLoop::unusableFilesAreNamed()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, problem);
+
+    QFile text(folder.filePath("text.mp3"));
+    QVERIFY(text.open(QIODevice::WriteOnly));
+    text.write("not a sound at all\n");
+    text.close();
+    QVERIFY(writeSoundFile(folder.filePath("22050.wav"), countingFrames(10), 2, 22050,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    QVERIFY(writeSoundFile(folder.filePath("empty.wav"), {}, 2, 44100,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+
+    const QString path = folder.filePath(name);
+    QString error;
+    const AmbientLoop loop = AmbientLoop::decode(path, &error);
+    QVERIFY(loop.isEmpty());
+    QVERIFY2(error.startsWith(QStringLiteral("ambient file %1: ").arg(path)), qPrintable(error));
+    QVERIFY2(error.contains(problem), qPrintable(error));
+}
+
+QTEST_APPLESS_MAIN(TestAmbientLoop)
+#include "test_ambientloop.moc"

@@ -1,0 +1,519 @@
+#include "render/sessionplan.h"
+#include "session/timeline.h"
+#include "sound/tone.h"
+#include "tests/referencetone.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sndfile.h>
+
+namespace {
+
+using Tone::framesPerSecond;
+using Tone::loopFrames;
+
+// A five-minute session stops 303 s after Start: each of its three stages ends at the first tick
+// past its length in whole seconds.
+const qint64 fiveMinuteFrames = 303LL * framesPerSecond;
+// Deep Sleep over five minutes: 90 s down from 20 Hz to 3 Hz, 120 s at 3 Hz from 91 s, and 90 s
+// back up to 20 Hz from 212 s on, truncated to whole hertz. Loop k starts at 15·k s.
+const QVector<int> deepSleepFiveMinuteBeats = {20, 17, 14, 11, 8, 5, 3,  3,  3,  3, 3,
+                                               3,  3,  3,  3,  5, 8, 11, 13, 16, 19};
+// The ambient sounds' safe level: peaks at -15 dBFS.
+const int fixturePeak = 5827;
+
+struct Sound
+{
+    QString error;
+    int sampleRate = 0;
+    int channels = 0;
+    QVector<qint16> samples;
+    qint64 frames() const { return channels ? samples.size() / channels : 0; }
+};
+
+Sound readSound(const QString &path)
+{
+    Sound sound;
+    SF_INFO info {};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, &info);
+    if (!file) {
+        sound.error = QString::fromUtf8(sf_strerror(nullptr));
+        return sound;
+    }
+    // Decoded floats become samples rounded and clipped, as the renderer takes them.
+    sf_command(file, SFC_SET_CLIPPING, nullptr, SF_TRUE);
+    sound.sampleRate = info.samplerate;
+    sound.channels = info.channels;
+    sound.samples.resize(int(info.frames * info.channels));
+    const sf_count_t read = sf_readf_short(file, sound.samples.data(), info.frames);
+    sound.samples.resize(int(read * info.channels));
+    sf_close(file);
+    return sound;
+}
+
+bool writeMp3(const QString &path, const QVector<qint16> &samples)
+{
+    SF_INFO info {};
+    info.channels = 2;
+    info.samplerate = framesPerSecond;
+    info.format = SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III;
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    // As floats: libsndfile 1.2.0 writes 16-bit samples into an MP3 at full scale.
+    QVector<float> normalised(samples.size());
+    for (int i = 0; i < samples.size(); ++i)
+        normalised[i] = samples[i] / 32768.0f;
+    const sf_count_t frames = samples.size() / 2;
+    const bool written = sf_writef_float(file, normalised.constData(), frames) == frames;
+    return sf_close(file) == 0 && written;
+}
+
+// A soft chord that swells and fades, seconds long, peaking at the safe level. Tonal sound keeps
+// its peaks through the MP3 encoder, where noise would overshoot them.
+QVector<qint16> fixtureChord(double seconds, double rootFrequency)
+{
+    const double twoPi = 6.283185307179586;
+    const int frames = int(seconds * framesPerSecond);
+    QVector<qint16> samples(2 * frames);
+    for (int i = 0; i < frames; ++i) {
+        const double t = double(i) / framesPerSecond;
+        const double swell = 0.6 + 0.4 * std::sin(twoPi * i / frames);
+        const double chord = std::sin(twoPi * rootFrequency * t) +
+            std::sin(twoPi * rootFrequency * 1.25 * t) + std::sin(twoPi * rootFrequency * 1.5 * t);
+        samples[2 * i] = qint16(chord / 3 * swell * fixturePeak * 0.9);
+        samples[2 * i + 1] = qint16(-chord / 3 * swell * fixturePeak * 0.9);
+    }
+    return samples;
+}
+
+double rms(const QVector<qint16> &samples)
+{
+    double sum = 0;
+    for (const qint16 sample : samples)
+        sum += double(sample) * sample;
+    return std::sqrt(sum / qMax(1, samples.size()));
+}
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runProcess(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Run run;
+    if (!process.waitForFinished(300000))
+        return run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString shellQuoted(const QString &text)
+{
+    return QLatin1Char('\'') + QString(text).replace("'", "'\\''") + QLatin1Char('\'');
+}
+
+enum class Arrangement { AsInstalled, WaterMissing, WaterNotSound, ReadOnlyFolder, FullDisk };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Arrangement)
+
+// velmora-render run as a user runs it, from a copy beside short ambient files made here, and its
+// output read back with libsndfile.
+class TestRender : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void planFollowsTheSession_data();
+    void planFollowsTheSession();
+    void toneIsTheWindowsLoops();
+    void ambientLoopsSeamlesslyWithoutClipping();
+    void formatsOpenAgain_data();
+    void formatsOpenAgain();
+    void errorsLeaveNoFile_data();
+    void errorsLeaveNoFile();
+    void interruptLeavesNoFile();
+    void progressOnlyOnATerminal_data();
+    void progressOnlyOnATerminal();
+
+private:
+    Run render(const QStringList &arguments) const { return runProcess(renderer, arguments); }
+    QString freshFolder(const QString &name) const;
+
+    QTemporaryDir root;
+    QString renderer;
+    QString resources;
+    QString toneOnlyWav;
+};
+
+void TestRender::initTestCase()
+{
+    QVERIFY(root.isValid());
+    QVERIFY(QDir(root.path()).mkpath("bin/Resources"));
+    renderer = root.filePath("bin/velmora-render");
+    resources = root.filePath("bin/Resources");
+    QVERIFY(QFile::copy(QStringLiteral(VELMORA_RENDER), renderer));
+    const char *const names[] = {"pinknoise", "water", "rain", "lullaby"};
+    const double seconds[] = {1.3, 1.7, 2.1, 0.9};
+    for (int i = 0; i < 4; ++i) {
+        const QString path = QStringLiteral("%1/%2.mp3").arg(resources, names[i]);
+        QVERIFY(writeMp3(path, fixtureChord(seconds[i], 220 + 55 * i)));
+        const QVector<qint16> decoded = readSound(path).samples;
+        const auto [quietest, loudest] = std::minmax_element(decoded.begin(), decoded.end());
+        QVERIFY(*loudest <= fixturePeak && *quietest >= -fixturePeak);
+    }
+
+    toneOnlyWav = freshFolder("tone") + "/deep-sleep.wav";
+    const Run run = render({"--program", "Deep Sleep", "--ambient", "none", toneOnlyWav});
+    QVERIFY2(run.status == 0, run.err.constData());
+}
+
+QString TestRender::freshFolder(const QString &name) const
+{
+    const QString folder = root.filePath(name);
+    QDir(folder).removeRecursively();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void TestRender::planFollowsTheSession_data()
+{
+    QTest::addColumn<int>("hoursIndex");
+    QTest::addColumn<int>("minutesIndex");
+    QTest::addColumn<qint64>("lengthMs");
+    QTest::addColumn<QVector<int>>("beats");
+
+    QTest::newRow("5 minutes") << 0 << 0 << qint64(303000) << deepSleepFiveMinuteBeats;
+    QTest::newRow("30 minutes") << 0 << 5 << qint64(1803000) << QVector<int>();
+    QTest::newRow("12 h 55 m") << 12 << 10 << qint64(46503000) << QVector<int>();
+}
+
+// The plan is the window's session: it stops where the window's stops, and starts each loop with
+// the beat the session has when the window would rebuild the tone.
+void TestRender::planFollowsTheSession()
+{
+    QFETCH(int, hoursIndex);
+    QFETCH(int, minutesIndex);
+    QFETCH(qint64, lengthMs);
+    QFETCH(QVector<int>, beats);
+
+    const Program &deepSleep = ProgramCatalogue::program(3);
+    const SessionPlan plan =
+        SessionPlan::of(deepSleep, Timeline::totalSecondsFor(hoursIndex, minutesIndex));
+    QCOMPARE(plan.lengthMs, lengthMs);
+    QCOMPARE(plan.loopBeats.size(), int((lengthMs + 14999) / 15000));
+    if (!beats.isEmpty())
+        QCOMPARE(plan.loopBeats, beats);
+    // Every session ends its final ramp within a hertz of the program's end frequency.
+    QVERIFY(qAbs(plan.loopBeats.last() - deepSleep.endFrequency) <= 1);
+}
+
+// Loop k of the file is, sample for sample, the tone loop for the beat the session has at 15·k s,
+// with the secondary tone as the window plays it by default; the last loop is cut where the
+// session stops.
+void TestRender::toneIsTheWindowsLoops()
+{
+    const Sound sound = readSound(toneOnlyWav);
+    QVERIFY2(sound.error.isEmpty(), qPrintable(sound.error));
+    QCOMPARE(sound.sampleRate, framesPerSecond);
+    QCOMPARE(sound.channels, 2);
+    QCOMPARE(sound.frames(), fiveMinuteFrames);
+
+    QHash<int, QVector<qint16>> referenceLoops;
+    for (int k = 0; k < deepSleepFiveMinuteBeats.size(); ++k) {
+        const int beat = deepSleepFiveMinuteBeats.at(k);
+        if (!referenceLoops.contains(beat)) {
+            const QByteArray bytes = ReferenceTone::loop(396, beat, true, 1);
+            QVector<qint16> samples(2 * loopFrames);
+            for (int i = 0; i < samples.size(); ++i)
+                samples[i] = ReferenceTone::sampleAt(bytes, i);
+            referenceLoops.insert(beat, samples);
+        }
+        const QVector<qint16> &reference = referenceLoops.value(beat);
+        const int first = 2 * k * loopFrames;
+        const int count = qMin(2 * loopFrames, sound.samples.size() - first);
+        const bool same = std::equal(reference.constBegin(), reference.constBegin() + count,
+                                     sound.samples.constBegin() + first);
+        QVERIFY2(same,
+                 qPrintable(QStringLiteral("loop %1 is not the loop for %2 Hz").arg(k).arg(beat)));
+    }
+}
+
+// With an ambient sound, the file minus the tone is the ambient file over and over, frame for
+// frame across each seam, and no sample reaches full scale.
+void TestRender::ambientLoopsSeamlesslyWithoutClipping()
+{
+    const QString output = freshFolder("ambient") + "/water.wav";
+    const Run run = render({"--program", "3", "--ambient", "water", output});
+    QVERIFY2(run.status == 0, run.err.constData());
+    QVERIFY2(!run.err.contains("warning"), run.err.constData());
+
+    const Sound mixed = readSound(output);
+    const Sound tone = readSound(toneOnlyWav);
+    const Sound water = readSound(resources + "/water.mp3");
+    QCOMPARE(mixed.frames(), tone.frames());
+    QVERIFY(water.frames() > 0 && water.frames() < 2 * framesPerSecond);
+
+    qint16 quietest = 0;
+    qint16 loudest = 0;
+    for (int i = 0; i < mixed.samples.size(); ++i) {
+        const int ambient = mixed.samples[i] - tone.samples[i];
+        const int expected = water.samples[i % water.samples.size()];
+        if (ambient != expected)
+            QFAIL(qPrintable(QStringLiteral("frame %1 (%2 into a repeat of the ambient file) has "
+                                            "ambient %3, not %4")
+                                 .arg(i / 2)
+                                 .arg(i / 2 % water.frames())
+                                 .arg(ambient)
+                                 .arg(expected)));
+        quietest = qMin(quietest, mixed.samples[i]);
+        loudest = qMax(loudest, mixed.samples[i]);
+    }
+    QVERIFY2(loudest < 32767 && quietest > -32768,
+             qPrintable(QStringLiteral("peaks %1 and %2").arg(quietest).arg(loudest)));
+}
+
+void TestRender::formatsOpenAgain_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("sampleRate");
+    QTest::addColumn<bool>("lossless");
+
+    QTest::newRow("WAV") << "session.wav" << 44100 << true;
+    QTest::newRow("FLAC") << "session.flac" << 44100 << true;
+    QTest::newRow("Ogg Vorbis") << "session.ogg" << 44100 << false;
+    QTest::newRow("Opus, which takes 48 kHz only") << "session.opus" << 48000 << false;
+    QTest::newRow("MP3") << "session.mp3" << 44100 << false;
+    QTest::newRow("WAV on standard output") << "-" << 44100 << true;
+}
+
+// Each format opens again with libsndfile, stereo, with the session's length; a lossless one
+// holds the very samples of the WAV file.
+void TestRender::formatsOpenAgain()
+{
+    QFETCH(QString, name);
+    QFETCH(int, sampleRate);
+    QFETCH(bool, lossless);
+
+    const QString folder = freshFolder("formats");
+    const QString reference = freshFolder("formats-reference") + "/session.wav";
+    QCOMPARE(render({"--program", "Deep Sleep", reference}).status, 0);
+
+    QString path = folder + '/' + name;
+    const Run run = render({"--program", "Deep Sleep", name == "-" ? "-" : path});
+    QVERIFY2(run.status == 0, run.err.constData());
+    if (name == "-") {
+        path = folder + "/standard-output.wav";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(run.out);
+    }
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+             QStringList {QFileInfo(path).fileName()});
+
+    const Sound sound = readSound(path);
+    QVERIFY2(sound.error.isEmpty(), qPrintable(sound.error));
+    QCOMPARE(sound.sampleRate, sampleRate);
+    QCOMPARE(sound.channels, 2);
+    QCOMPARE(sound.frames(), 303LL * sampleRate);
+    const Sound wav = readSound(reference);
+    if (lossless) {
+        QVERIFY(sound.samples == wav.samples);
+    } else {
+        // A lossy encoder changes the samples, not the loudness.
+        const double decibels = 20 * std::log10(rms(sound.samples) / rms(wav.samples));
+        QVERIFY2(qAbs(decibels) < 0.5, qPrintable(QString::number(decibels) + " dB"));
+    }
+}
+
+void TestRender::errorsLeaveNoFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<Arrangement>("arrangement");
+    QTest::addColumn<QString>("message");
+
+    const QString output = "OUT/night.flac";
+    QTest::newRow("unknown program")
+        << QStringList {"--program", "Nap", output} << Arrangement::AsInstalled
+        << "unknown program \"Nap\": give a name or a number 1 to 11";
+    QTest::newRow("program number past the catalogue")
+        << QStringList {"--program", "12", output} << Arrangement::AsInstalled
+        << "unknown program \"12\"";
+    QTest::newRow("whole hour the window does not offer")
+        << QStringList {"--program", "3", "--duration", "2h", output} << Arrangement::AsInstalled
+        << "length \"2h\" is not allowed: 5m to 12h55m in 5-minute steps";
+    QTest::newRow("longer than the window allows")
+        << QStringList {"--program", "3", "--duration", "13:05", output} << Arrangement::AsInstalled
+        << "length \"13:05\" is not allowed";
+    QTest::newRow("unknown extension")
+        << QStringList {"--program", "3", "OUT/night.aiff"} << Arrangement::AsInstalled
+        << "unknown output format \"OUT/night.aiff\": end the name with .wav, .flac";
+    QTest::newRow("output folder missing")
+        << QStringList {"--program", "3", "OUT/missing/night.flac"} << Arrangement::AsInstalled
+        << "output folder OUT/missing does not exist";
+    QTest::newRow("output folder read-only")
+        << QStringList {"--program", "3", output} << Arrangement::ReadOnlyFolder
+        << "cannot write in output folder OUT: Read-only file system";
+    QTest::newRow("ambient file missing")
+        << QStringList {"--program", "3", "--ambient", "water", output} << Arrangement::WaterMissing
+        << "ambient file RESOURCES/water.mp3: is missing";
+    QTest::newRow("ambient file not sound")
+        << QStringList {"--program", "3", "--ambient", "water", output}
+        << Arrangement::WaterNotSound
+        << "ambient file RESOURCES/water.mp3: is not a sound file that can be decoded";
+    QTest::newRow("disk too small for the WAV file")
+        << QStringList {"--program", "3", "--ambient", "none", "OUT/night.wav"}
+        << Arrangement::FullDisk << "writing OUT/night.wav failed: No space left on device";
+    QTest::newRow("disk full in the middle of Vorbis encoding")
+        << QStringList {"--program", "3", "OUT/night.ogg"} << Arrangement::FullDisk
+        << "writing OUT/night.ogg failed: No space left on device";
+}
+
+// Each error is one line on standard error naming the problem, status 2, and nothing left in the
+// output folder, not even the temporary file.
+void TestRender::errorsLeaveNoFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(Arrangement, arrangement);
+    QFETCH(QString, message);
+
+    const QString folder = freshFolder("errors");
+    const QString water = resources + "/water.mp3";
+    const QString waterAside = root.filePath("water.mp3");
+    QVERIFY(QFile::copy(water, waterAside));
+    const auto restoreWater = qScopeGuard([&] {
+        QFile::remove(water);
+        QFile::rename(waterAside, water);
+    });
+    if (arrangement == Arrangement::WaterMissing) {
+        QVERIFY(QFile::remove(water));
+    } else if (arrangement == Arrangement::WaterNotSound) {
+        QFile file(water);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("ID3 but nothing after it\n");
+    }
+    arguments.replaceInStrings("OUT", folder);
+    message.replace("OUT", folder).replace("RESOURCES", resources);
+
+    Run run;
+    QStringList left;
+    if (arrangement == Arrangement::ReadOnlyFolder || arrangement == Arrangement::FullDisk) {
+        // A small file system of its own in a private mount namespace: read-only, or full after
+        // a few hundred kilobytes. It lives as long as the shell, which lists it at the end.
+        const QString options =
+            arrangement == Arrangement::ReadOnlyFolder ? "ro,size=64k" : "size=256k";
+        QStringList command;
+        for (const QString &argument : arguments)
+            command << shellQuoted(argument);
+        const QString script =
+            QStringLiteral("mount -t tmpfs -o %1 velmora-test %2 || exit 99\n"
+                           "%3 %4 2>&1\nstatus=$?\necho '--- left:'\nls -A %2\nexit $status")
+                .arg(options, shellQuoted(folder), shellQuoted(renderer), command.join(' '));
+        run = runProcess("unshare", {"--map-root-user", "--mount", "sh", "-c", script});
+        if (run.status == 99 || run.status == -1)
+            QSKIP("no private mount namespace with tmpfs here");
+        const int separator = run.out.indexOf("--- left:\n");
+        QVERIFY(separator >= 0);
+        left = QString::fromLocal8Bit(run.out.mid(separator + 10)).split('\n', Qt::SkipEmptyParts);
+        run.err = run.out.left(separator);
+    } else {
+        run = render(arguments);
+        left = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    QCOMPARE(run.status, 2);
+    const QString error = QString::fromLocal8Bit(run.err);
+    QVERIFY2(error.startsWith("velmora-render: " + message), qPrintable(error));
+    QCOMPARE(error.count('\n'), 1);
+    QVERIFY2(error.endsWith('\n'), qPrintable(error));
+    QCOMPARE(left, QStringList());
+}
+
+// Ctrl-C in the middle of a long render stops it and takes its temporary file away.
+void TestRender::interruptLeavesNoFile()
+{
+    const QString folder = freshFolder("interrupt");
+    QProcess process;
+    process.start(renderer, {"--program", "3", "--duration", "12h55m", folder + "/night.flac"});
+    const auto entries = [&] {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(!entries().isEmpty(), 10000);
+    QVERIFY(::kill(pid_t(process.processId()), SIGINT) == 0);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 128 + SIGINT);
+    QCOMPARE(process.readAllStandardError(),
+             QByteArray("velmora-render: interrupted; no file written\n"));
+    QCOMPARE(entries(), QStringList());
+}
+
+void TestRender::progressOnlyOnATerminal_data()
+{
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("quiet");
+    QTest::addColumn<bool>("bar");
+    QTest::addColumn<bool>("closingLine");
+
+    QTest::newRow("terminal") << true << false << true << true;
+    QTest::newRow("terminal, --quiet") << true << true << false << false;
+    QTest::newRow("pipe") << false << false << false << true;
+}
+
+void TestRender::progressOnlyOnATerminal()
+{
+    QFETCH(bool, terminal);
+    QFETCH(bool, quiet);
+    QFETCH(bool, bar);
+    QFETCH(bool, closingLine);
+
+    const QString output = freshFolder("progress") + "/session.wav";
+    QStringList arguments = {"--program", "1", "--ambient", "none", output};
+    if (quiet)
+        arguments << "--quiet";
+
+    QByteArray stderrText;
+    if (terminal) {
+        // script gives the render a pseudo-terminal and copies what it shows to its own output.
+        QStringList command {shellQuoted(renderer)};
+        for (const QString &argument : arguments)
+            command << shellQuoted(argument);
+        const Run run = runProcess("script", {"-qefc", command.join(' '), "/dev/null"});
+        QCOMPARE(run.status, 0);
+        stderrText = run.out;
+    } else {
+        const Run run = render(arguments);
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.isEmpty());
+        stderrText = run.err;
+    }
+
+    const QString shown = QString::fromLocal8Bit(stderrText);
+    QCOMPARE(
+        shown.contains(QRegularExpression("\r\\[[#.]+\\] +\\d+%  \\d:\\d\\d:\\d\\d of 0:05:03")),
+        bar);
+    const QString closing = QStringLiteral("velmora-render: wrote %1: 53.4 MB, 0:05:03 of "
+                                           "Active Concentration, WAV 44.1 kHz stereo")
+                                .arg(output);
+    QCOMPARE(shown.contains(closing), closingLine);
+    if (!terminal)
+        QCOMPARE(shown, closing + '\n');
+    if (quiet)
+        QCOMPARE(shown, QString());
+}
+
+QTEST_GUILESS_MAIN(TestRender)
+#include "test_render.moc"
