@@ -1,24 +1,12 @@
 #include "sound/ambientplayer.h"
 
 #include "sound/ambientsound.h"
+#include "sound/tone.h"
 
-#include <QUrl>
-#include <phonon/MediaObject>
+#include <QAudioDeviceInfo>
+#include <QAudioOutput>
 
-namespace {
-
-// A sound that ends sooner than this after play() never really played: the back end finishes a
-// file it cannot open or decode at once, and a short one too when there is no sound server.
-const qint64 minimumPlayMs = 2000;
-
-// An empty source plays nothing; a path to a directory would make the back end finish at once
-// with errors instead.
-Phonon::MediaSource sourceFor(const QString &path)
-{
-    return path.isEmpty() ? Phonon::MediaSource() : Phonon::MediaSource(QUrl::fromLocalFile(path));
-}
-
-} // namespace
+#include <cstdio>
 
 AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
@@ -26,9 +14,16 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
 {
 }
 
+AmbientPlayer::~AmbientPlayer()
+{
+    // Stopped before it goes, Qt's PulseAudio output ignores the stream callbacks still queued.
+    if (output)
+        output->stop();
+}
+
 bool AmbientPlayer::isPlaying() const
 {
-    return player && player->state() == Phonon::PlayingState;
+    return output && output->state() == QAudio::ActiveState;
 }
 
 void AmbientPlayer::setSound(int index)
@@ -38,50 +33,67 @@ void AmbientPlayer::setSound(int index)
 
 void AmbientPlayer::setFile(const QString &path)
 {
-    currentFile = path;
-    if (!player)
+    if (path == currentFile)
         return;
-    if (playing)
-        player->stop();
-    player->setCurrentSource(sourceFor(path));
-    if (playing)
-        play();
+    currentFile = path;
+    if (playing) {
+        stopSound();
+        startSound();
+    }
 }
 
 void AmbientPlayer::play()
 {
-    if (!player)
-        createBackEnd();
+    if (playing)
+        return;
     playing = true;
-    playClock.start();
-    player->play();
+    startSound();
 }
 
 void AmbientPlayer::stop()
 {
+    if (!playing)
+        return;
     playing = false;
-    if (player)
-        player->stop();
+    stopSound();
 }
 
-void AmbientPlayer::createBackEnd()
+// Every start plays the file from its beginning, as a player would.
+void AmbientPlayer::startSound()
 {
-    player = Phonon::createPlayer(Phonon::MusicCategory, sourceFor(currentFile));
-    player->setParent(this);
-    connect(player, &Phonon::MediaObject::aboutToFinish, this, &AmbientPlayer::loopAtEnd);
-    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::restartAfterEnd);
-    connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::endReached);
+    if (currentFile.isEmpty())
+        return;
+    QString error;
+    device.loop = AmbientLoop::open(currentFile, &error);
+    if (device.loop.isEmpty()) {
+        std::fprintf(stderr, "velmora: %s: the ambient sound stays silent\n", qPrintable(error));
+        return;
+    }
+    if (!output) {
+        output = new QAudioOutput(QAudioDeviceInfo::defaultOutputDevice(), Tone::requestedFormat(),
+                                  this);
+    }
+    device.open(QIODevice::ReadOnly);
+    output->start(&device);
 }
 
-void AmbientPlayer::loopAtEnd()
+void AmbientPlayer::stopSound()
 {
-    player->seek(0);
+    if (output) {
+        output->stop();
+        output->reset();
+    }
+    device.close();
 }
 
-// The seek at aboutToFinish loops a long file, but the back end lets a file of a few seconds run
-// out after all; one that really played starts again, one that failed at once is left silent.
-void AmbientPlayer::restartAfterEnd()
+qint64 AmbientPlayer::LoopDevice::readData(char *data, qint64 maxSize)
 {
-    if (playing && playClock.elapsed() >= minimumPlayMs)
-        play();
+    const qint64 frames = maxSize / Tone::bytesPerFrame;
+    loop.copyFrames(reinterpret_cast<qint16 *>(data), frames);
+    return frames * Tone::bytesPerFrame;
+}
+
+qint64 AmbientPlayer::LoopDevice::writeData(const char *, qint64)
+{
+    return 0;
 }

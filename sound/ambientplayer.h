@@ -1,28 +1,29 @@
 #ifndef AMBIENTPLAYER_H
 #define AMBIENTPLAYER_H
 
-#include <QElapsedTimer>
+#include "sound/ambientloop.h"
+
+#include <QIODevice>
 #include <QObject>
 #include <QString>
 
-namespace Phonon {
-class MediaObject;
-}
+class QAudioOutput;
 
-// Plays one ambient sound file in a loop through the Phonon back end, for as long as it is told
-// to play. A file that the back end runs out of after it really played starts again; one that
-// ends at once (unplayable, or no sound server) is left silent rather than restarted over and over.
-// The back end is loaded at the first play: until then the player costs nothing.
+// Plays one ambient sound file in an endless, sample-exact loop through an audio output of its
+// own, for as long as it is told to play. The file is decoded once as it plays (AmbientLoop), so
+// its end runs straight on into its start, with no gap at the seam. A file that cannot be
+// decoded, or no sound server, leaves the ambient sound silent and says so once on stderr.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
 
 public:
     explicit AmbientPlayer(QObject *parent = nullptr);
+    ~AmbientPlayer() override;
 
     // An empty path plays nothing.
     QString file() const { return currentFile; }
-    // The back end is playing the file now.
+    // The sound reaches the sound server now.
     bool isPlaying() const;
 
 public slots:
@@ -32,19 +33,25 @@ public slots:
     void play();
     void stop();
 
-signals:
-    // The back end reached the end of the file or gave it up.
-    void endReached();
-
 private:
-    void createBackEnd();
-    void loopAtEnd();
-    void restartAfterEnd();
+    // A read-only device that serves the loop's frames endlessly.
+    class LoopDevice : public QIODevice
+    {
+    public:
+        AmbientLoop loop;
 
-    Phonon::MediaObject *player = nullptr;
+    protected:
+        qint64 readData(char *data, qint64 maxSize) override;
+        qint64 writeData(const char *data, qint64 size) override;
+    };
+
+    void startSound();
+    void stopSound();
+
     QString currentFile;
+    LoopDevice device;
+    QAudioOutput *output = nullptr; // made at the first play
     bool playing = false;
-    QElapsedTimer playClock; // since the back end was last told to play
 };
 
 #endif

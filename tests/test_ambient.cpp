@@ -8,14 +8,13 @@
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <algorithm>
 #include <memory>
 
 using SoundAnalysis::HopFrames;
@@ -44,45 +43,10 @@ int ms(qint64 frames)
     return int(frames * 1000 / Recording::FramesPerSecond);
 }
 
-// Pink noise peaking at 0.15 of full scale whose first 0.3 s are six times quieter, to find each
-// pass by.
-bool makeFixture(const QString &mp3, double seconds, QString *error)
-{
-    const QString marker = mp3 + QStringLiteral(".marker.wav");
-    const QString body = mp3 + QStringLiteral(".body.wav");
-    const QString wav = mp3 + QStringLiteral(".wav");
-    const QStringList synth = {"-R", "-n", "-r", "44100", "-c", "2", "-b", "16"};
-    const QVector<QStringList> commands = {
-        QStringList {"sox"} << synth << marker << "synth"
-                            << "0.3"
-                            << "pinknoise"
-                            << "vol"
-                            << "0.025",
-        QStringList {"sox"} << synth << body << "synth" << QString::number(seconds - 0.3)
-                            << "pinknoise"
-                            << "vol"
-                            << "0.15",
-        {"sox", marker, body, wav},
-        {"lame", "--quiet", "-b", "128", wav, mp3},
-    };
-    for (QStringList arguments : commands) {
-        QProcess process;
-        const QString program = arguments.takeFirst();
-        process.start(program, arguments);
-        if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
-            process.exitCode() != 0) {
-            *error = program + QStringLiteral(": ") + process.errorString() + QLatin1Char(' ') +
-                QString::fromLocal8Bit(process.readAllStandardError());
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
-// The ambient sound through the real Phonon VLC back end, recorded from the test sink while the
-// real window runs its sessions.
+// The ambient sound as the window plays it, recorded from the test sink while the real window runs
+// its sessions.
 class TestAmbient : public QObject
 {
     Q_OBJECT
@@ -98,9 +62,7 @@ private slots:
     void foundFromAnotherWorkingDirectory();
     void unplayableSourceStaysSilent_data();
     void unplayableSourceStaysSilent();
-    void loopsForTheWholeSession_data();
-    void loopsForTheWholeSession();
-    void noRestartsWithoutSoundServer();
+    void noSoundServer();
 
 private:
     void createWindow();
@@ -134,11 +96,6 @@ void TestAmbient::initTestCase()
 {
     originalDirectory = QDir::currentPath();
     QVERIFY(fixtures.isValid());
-    QString error;
-    for (const double seconds : {3.0, 6.0}) {
-        const QString name = QStringLiteral("pink-%1s.mp3").arg(seconds);
-        QVERIFY2(makeFixture(fixtures.filePath(name), seconds, &error), qPrintable(error));
-    }
     QFile empty(fixtures.filePath(QStringLiteral("empty.mp3")));
     QVERIFY(empty.open(QIODevice::WriteOnly));
     empty.close();
@@ -331,139 +288,37 @@ void TestAmbient::unplayableSourceStaysSilent_data()
     QTest::newRow("random bytes") << QStringLiteral("garbage.mp3");
 }
 
-// The back end gives such a file up at once; the window must neither restart it again and again
-// nor complain, and the session goes on with its tone.
+// Such a file is given up at once; the window does not complain, and the session goes on with its
+// tone.
 void TestAmbient::unplayableSourceStaysSilent()
 {
     QFETCH(QString, file);
     player->setFile(fixtures.filePath(file));
-    QSignalSpy finished(player, &AmbientPlayer::endReached);
 
     click("program5");
     const qint64 started = recording->update();
     click("startButton");
-    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
-    // The tone is past its fade-in by then, and a restart would long have come.
     QVERIFY(recording->waitForFrames(started + frames(2.5), 5000));
-    QCOMPARE(finished.count(), 1);
+    QVERIFY(!player->isPlaying());
     QCOMPARE(ambientEnd(started, recording->frames()), started);
     QVERIFY(lowestToneLevel(started + frames(1.5), recording->frames()) > ToneLevel);
     QVERIFY(session->isRunning());
     QVERIFY(!messageBoxShown());
 }
 
-void TestAmbient::loopsForTheWholeSession_data()
-{
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<double>("observedSeconds");
-    QTest::addColumn<int>("passes");
-    QTest::addColumn<double>("shortestPassSeconds");
-    QTest::addColumn<int>("longestSeamMs");
-
-    // Seeking back at aboutToFinish carries a file of this length round whole, five times here.
-    QTest::newRow("6 s") << QStringLiteral("pink-6s.mp3") << 31.0 << 6 << 5.9 << 100;
-    // The back end runs about two seconds ahead of what is heard: the seek lands at the end of
-    // the first pass, but the second runs out in the back end after 1.1 s heard. The window
-    // starts it again, so passes of 3 and 1.1 s alternate; three loop points here. Starting anew
-    // opens the stream again, which takes longer than a seek: up to 110 ms seen in the slower
-    // sanitizer build.
-    QTest::newRow("3 s") << QStringLiteral("pink-3s.mp3") << 11.5 << 4 << 1.0 << 250;
-}
-
-void TestAmbient::loopsForTheWholeSession()
-{
-    QFETCH(QString, file);
-    QFETCH(double, observedSeconds);
-    QFETCH(int, passes);
-    QFETCH(double, shortestPassSeconds);
-    QFETCH(int, longestSeamMs);
-    player->setFile(fixtures.filePath(file));
-
-    click("program6");
-    const qint64 started = recording->update();
-    click("startButton");
-    const qint64 onset = waitForAmbient(started, 3000);
-    QVERIFY2(onset > 0, "no ambient sound within 3 s of Start");
-    const qint64 until = onset + frames(observedSeconds);
-    QVERIFY(recording->waitForFrames(until, ms(until - onset) + 10000));
-    QVERIFY(session->isRunning());
-
-    const QVector<double> levels =
-        SoundAnalysis::bandLevels(recording->data(), onset, until, AmbientLowHz, AmbientHighHz);
-    QVector<double> sorted = levels;
-    std::sort(sorted.begin(), sorted.end());
-    const double typical = sorted[sorted.size() / 2];
-
-    // A gap is a run of silent windows; each pass begins with a run of quiet ones, its marker,
-    // and the gap right before a marker is the seam of the loop.
-    QVector<int> silentRuns(levels.size());
-    int longestSilentRun = 0;
-    int longestSeamRun = 0;
-    int quietRun = 0;
-    QVector<qint64> passStarts;
-    for (int i = 0; i < levels.size(); ++i) {
-        const bool silent = levels[i] <= SoundingLevel;
-        const bool quiet = !silent && levels[i] < typical / 3;
-        silentRuns[i] = silent ? (i > 0 ? silentRuns[i - 1] : 0) + 1 : 0;
-        longestSilentRun = qMax(longestSilentRun, silentRuns[i]);
-        quietRun = quiet ? quietRun + 1 : 0;
-        if (quietRun == frames(0.15) / HopFrames) {
-            const int first = i + 1 - quietRun;
-            passStarts << onset + qint64(first) * HopFrames;
-            if (first > 0)
-                longestSeamRun = qMax(longestSeamRun, silentRuns[first - 1]);
-        }
-    }
-    // Silence shorter than a window cannot be seen; a longer one is a window plus the hops after.
-    const auto gapMs = [](int silentRun) {
-        return silentRun == 0 ? 0 : ms(WindowFrames + qint64(silentRun - 1) * HopFrames);
-    };
-    QStringList spacing;
-    for (int i = 1; i < passStarts.size(); ++i)
-        spacing << QString::number(ms(passStarts[i] - passStarts[i - 1]));
-    qInfo("%s: %d passes, starts %s ms apart; longest gap %d ms at a seam, %d ms in all "
-          "(shorter than %d ms unseen)",
-          qPrintable(file), int(passStarts.size()), qPrintable(spacing.join(QLatin1Char(' '))),
-          gapMs(longestSeamRun), gapMs(longestSilentRun), ms(WindowFrames));
-
-    QVERIFY2(passStarts.size() >= passes, qPrintable(spacing.join(QLatin1Char(' '))));
-    for (int i = 1; i < passStarts.size(); ++i)
-        QVERIFY(passStarts[i] - passStarts[i - 1] >= frames(shortestPassSeconds));
-    QVERIFY(gapMs(longestSeamRun) <= longestSeamMs);
-    // Every two or three seams the back end drops 120-360 ms of sound a moment later, as it
-    // resyncs after the seek ("playback way too late: flushing buffers"). The sound must come
-    // back, though: without the restart it stays away for good.
-    QVERIFY(gapMs(longestSilentRun) <= 1000);
-}
-
-// Run by test_ambient_nosound under tests/with-desktop --no-sound: the back end then finishes a
-// short file at once, and the window must not start it again and again.
-void TestAmbient::noRestartsWithoutSoundServer()
+// Run by test_ambient_nosound under tests/with-desktop --no-sound: the ambient sound stays silent
+// and the session goes on.
+void TestAmbient::noSoundServer()
 {
     if (recording)
         QSKIP("needs a desktop without a sound server; test_ambient_nosound runs it");
-    player->setFile(fixtures.filePath("pink-3s.mp3"));
-    QVector<qint64> finishedAt;
-    QElapsedTimer clock;
-    clock.start();
-    QObject thisTest;
-    connect(player, &AmbientPlayer::endReached, &thisTest, [&] { finishedAt << clock.elapsed(); });
-
     click("program7");
     click("startButton");
-    QTRY_VERIFY_WITH_TIMEOUT(!finishedAt.isEmpty(), 5000);
-    QElapsedTimer watch;
-    watch.start();
-    while (watch.elapsed() < 4000 && finishedAt.size() < 10)
-        QTest::qWait(50);
-    QStringList times;
-    for (qint64 t : finishedAt)
-        times << QString::number(t);
-    qInfo("finished at %s ms", qPrintable(times.join(QLatin1Char(' '))));
-    // A restart needs two seconds of play before it; each pass ends at most once in that time.
-    for (int i = 1; i < finishedAt.size(); ++i)
-        QVERIFY2(finishedAt[i] - finishedAt[i - 1] >= 1900, qPrintable(times.join(' ')));
     QVERIFY(session->isRunning());
+    QVERIFY(!player->isPlaying());
+    QTRY_COMPARE_WITH_TIMEOUT(WindowParts::child<QLabel>(window, "selectedLabel")->text(),
+                              QStringLiteral("00:04:59"), 3000);
+    QVERIFY(!player->isPlaying());
     QVERIFY(!messageBoxShown());
 }
 
