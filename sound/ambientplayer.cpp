@@ -24,11 +24,17 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
 {
+    // While the sound server is away VLC prints an error for every buffer it cannot write,
+    // thousands a minute; the tone's output reports the outage once instead. VLC reads this when
+    // the back end creates its instance, at the first player.
+    if (!qEnvironmentVariableIsSet("VLC_VERBOSE"))
+        qputenv("VLC_VERBOSE", "-1");
     player = Phonon::createPlayer(Phonon::MusicCategory, sourceFor(currentFile));
     player->setParent(this);
     connect(player, &Phonon::MediaObject::aboutToFinish, this, &AmbientPlayer::loopAtEnd);
     connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::restartAfterEnd);
     connect(player, &Phonon::MediaObject::finished, this, &AmbientPlayer::endReached);
+    connect(player, &Phonon::MediaObject::stateChanged, this, &AmbientPlayer::playAgainIfStopped);
 }
 
 bool AmbientPlayer::isPlaying() const
@@ -61,7 +67,29 @@ void AmbientPlayer::play()
 void AmbientPlayer::stop()
 {
     playing = false;
+    restartWhenStopped = false;
     player->stop();
+}
+
+// The back end takes a play() that comes before its stop() has gone through as a no-op, so the
+// file is played again once the player has stopped.
+void AmbientPlayer::restart()
+{
+    if (player->state() == Phonon::StoppedState || player->state() == Phonon::LoadingState) {
+        play();
+        return;
+    }
+    restartWhenStopped = true;
+    player->stop();
+}
+
+void AmbientPlayer::playAgainIfStopped(Phonon::State state)
+{
+    if (state != Phonon::StoppedState || !restartWhenStopped)
+        return;
+    restartWhenStopped = false;
+    if (playing)
+        play();
 }
 
 void AmbientPlayer::loopAtEnd()

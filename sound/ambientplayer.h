@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <phonon/phononnamespace.h>
 
 namespace Phonon {
 class MediaObject;
@@ -30,6 +31,9 @@ public slots:
     void setFile(const QString &path);
     void play();
     void stop();
+    // Plays the file again from its start: a back end whose sound server went away and came
+    // back stays silent until then.
+    void restart();
 
 signals:
     // The back end reached the end of the file or gave it up.
@@ -38,10 +42,12 @@ signals:
 private:
     void loopAtEnd();
     void restartAfterEnd();
+    void playAgainIfStopped(Phonon::State state);
 
     Phonon::MediaObject *player;
     QString currentFile;
     bool playing = false;
+    bool restartWhenStopped = false;
     QElapsedTimer playClock; // since the back end was last told to play
 };
 

@@ -1,0 +1,51 @@
+#include "sound/soundoutput.h"
+
+#include "sound/pulsestream.h"
+
+#include <QIODevice>
+
+SoundOutput::SoundOutput(QIODevice *source, const QAudioFormat &format, const QString &name,
+                         int notifyIntervalMs, QObject *parent)
+    : QObject(parent)
+    , source(source)
+    , stream(new PulseStream(source, format, name, notifyIntervalMs))
+{
+    thread.setObjectName(QStringLiteral("SoundOutput ") + name);
+    source->moveToThread(&thread);
+    stream->moveToThread(&thread);
+    connect(stream, &PulseStream::notify, this, &SoundOutput::notify, Qt::DirectConnection);
+    connect(stream, &PulseStream::playingChanged, this, &SoundOutput::takePlayingState);
+    thread.start();
+}
+
+// The stream and the source are deleted in their own thread, whose timers and server callbacks
+// they stop; that thread never waits on the sound server, so neither does this.
+SoundOutput::~SoundOutput()
+{
+    QMetaObject::invokeMethod(
+        stream,
+        [this] {
+            delete stream;
+            delete source;
+        },
+        Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+}
+
+void SoundOutput::start()
+{
+    QMetaObject::invokeMethod(stream, &PulseStream::start);
+}
+
+void SoundOutput::stop()
+{
+    playing = false;
+    QMetaObject::invokeMethod(stream, &PulseStream::stop);
+}
+
+void SoundOutput::takePlayingState(bool isPlaying)
+{
+    playing = isPlaying;
+    emit playingChanged(isPlaying);
+}
