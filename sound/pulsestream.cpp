@@ -8,8 +8,9 @@ namespace {
 
 const int firstRetryDelayMs = 1000;
 const int longestRetryDelayMs = 10000;
-// A server answers a new connection and stream within milliseconds; one that has not in this
-// time is hung (stopped, or stuck), and the attempt is dropped for a fresh one.
+// A server answers a new connection and stream within milliseconds, and asks a playing stream for
+// more sound several times a second; one that has done neither for this long is hung (stopped, or
+// stuck), and the connection is dropped for a fresh one.
 const int answerTimeoutMs = 5000;
 // What the server keeps buffered ahead of the speakers: enough to ride over a busy moment of a
 // two-core machine, short enough that a stop is heard at once.
@@ -189,7 +190,7 @@ void PulseStream::followStreamState()
         state = pa_stream_get_state(stream);
     }
     if (state == PA_STREAM_READY) {
-        answerTimer->stop();
+        answerTimer->start();
         retryDelayMs = firstRetryDelayMs;
         outageReported = false;
         if (!playing) {
@@ -225,6 +226,7 @@ void PulseStream::feed()
         }
         pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
     }
+    answerTimer->start();
     bytesSinceNotify += written;
     while (bytesSinceNotify >= notifyBytes) {
         bytesSinceNotify -= notifyBytes;

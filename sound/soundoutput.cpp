@@ -7,7 +7,7 @@
 SoundOutput::SoundOutput(QIODevice *source, const QAudioFormat &format, const QString &name,
                          int notifyIntervalMs, QObject *parent)
     : QObject(parent)
-    , source(source)
+    , sourceDevice(source)
     , stream(new PulseStream(source, format, name, notifyIntervalMs))
 {
     thread.setObjectName(QStringLiteral("SoundOutput ") + name);
@@ -26,7 +26,7 @@ SoundOutput::~SoundOutput()
         stream,
         [this] {
             delete stream;
-            delete source;
+            delete sourceDevice;
         },
         Qt::BlockingQueuedConnection);
     thread.quit();

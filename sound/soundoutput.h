@@ -24,6 +24,8 @@ public:
                 int notifyIntervalMs, QObject *parent = nullptr);
     ~SoundOutput() override;
 
+    // The device played; it lives in the output's thread.
+    QIODevice *source() const { return sourceDevice; }
     // As last reported by playingChanged().
     bool isPlaying() const { return playing; }
 
@@ -44,7 +46,7 @@ private:
     void takePlayingState(bool isPlaying);
 
     QThread thread;
-    QIODevice *source;
+    QIODevice *sourceDevice;
     PulseStream *stream;
     bool playing = false;
 };

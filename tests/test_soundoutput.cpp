@@ -28,6 +28,7 @@ private slots:
     void startReturnsAtOnceWithTheDefaultSinkGone();
     void toneComesBackAfterTheServerRestarts();
     void toneAndAmbientSoundFollowANewDefaultSink();
+    void toneOutlastsAHungServer();
     void toneJoinsAServerThatStartsLater();
 
 private:
@@ -267,6 +268,31 @@ void TestSoundOutput::toneAndAmbientSoundFollowANewDefaultSink()
     QCOMPARE(inputs.count(QStringLiteral("Sink: ") + headphonesIndex + '\n'), 2);
     QCOMPARE(inputs.count(QStringLiteral("application.name = ")), 2);
     QCOMPARE(inputs.count(QStringLiteral("application.name = \"Velmora\"")), 2);
+}
+
+// The server hangs (SIGSTOP) in a session: the window says there is no sound, a new Start does
+// not wait on the server, and the tone comes back once the server goes on.
+void TestSoundOutput::toneOutlastsAHungServer()
+{
+    createWindow();
+    const auto before = record();
+    QVERIFY(before);
+    clickStart();
+    QTRY_VERIFY_WITH_TIMEOUT(toneSounds(*before), 5000);
+
+    runSoundServer(QStringLiteral("stop"));
+    QTRY_COMPARE_WITH_TIMEOUT(noSoundMessage(), noSoundText, 10000);
+    clickStart();
+    QElapsedTimer clock;
+    clock.start();
+    clickStart();
+    QVERIFY2(clock.elapsed() < 100, qPrintable(QString("Start took %1 ms").arg(clock.elapsed())));
+
+    runSoundServer(QStringLiteral("cont"));
+    const auto after = record();
+    QVERIFY(after);
+    QTRY_VERIFY_WITH_TIMEOUT(toneSounds(*after), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(noSoundMessage().isEmpty(), 1000);
 }
 
 // No sound server when the session starts: the session runs, the window says there is no sound,
