@@ -35,17 +35,22 @@ SoundOutput::~SoundOutput()
 
 void SoundOutput::start()
 {
+    started = true;
     QMetaObject::invokeMethod(stream, &PulseStream::start);
 }
 
 void SoundOutput::stop()
 {
+    started = false;
     playing = false;
     QMetaObject::invokeMethod(stream, &PulseStream::stop);
 }
 
+// A report queued before a stop reached the stream is out of date once it arrives.
 void SoundOutput::takePlayingState(bool isPlaying)
 {
+    if (!started)
+        return;
     playing = isPlaying;
     emit playingChanged(isPlaying);
 }

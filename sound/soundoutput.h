@@ -48,6 +48,7 @@ private:
     QThread thread;
     QIODevice *sourceDevice;
     PulseStream *stream;
+    bool started = false;
     bool playing = false;
 };
 

@@ -1,8 +1,10 @@
 #include "session/session.h"
 #include "tests/recording.h"
+#include "tests/referencetone.h"
 #include "windowparts.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -25,6 +27,7 @@ private slots:
     void init();
     void cleanup();
 
+    void playsTheLoopSampleForSample();
     void startReturnsAtOnceWithTheDefaultSinkGone();
     void toneComesBackAfterTheServerRestarts();
     void toneAndAmbientSoundFollowANewDefaultSink();
@@ -86,6 +89,17 @@ bool ambientSounds(Recording &recording)
     return bandSounds(recording, ambientLowHz, ambientHighHz, ambientLevel);
 }
 
+// The first frame from `from` on with a non-zero sample, or -1.
+qint64 firstSoundingFrame(const QByteArray &pcm, qint64 from = 0)
+{
+    for (qint64 frame = from; frame < pcm.size() / 4; ++frame) {
+        if (ReferenceTone::sampleAt(pcm, 2 * frame) != 0 ||
+            ReferenceTone::sampleAt(pcm, 2 * frame + 1) != 0)
+            return frame;
+    }
+    return -1;
+}
+
 // Counts the paint events of one widget.
 class PaintCounter : public QObject
 {
@@ -109,8 +123,6 @@ void TestSoundOutput::initTestCase()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QVERIFY(directory.isValid());
-    QVERIFY2(qEnvironmentVariableIsSet("VELMORA_SOUND_SERVER"),
-             "run under tests/with-desktop, with sound");
 }
 
 void TestSoundOutput::init()
@@ -176,6 +188,8 @@ QString TestSoundOutput::loadSink(const QString &name)
 
 void TestSoundOutput::runSoundServer(const QString &command)
 {
+    QVERIFY2(qEnvironmentVariableIsSet("VELMORA_SOUND_SERVER"),
+             "run under tests/with-desktop with PulseAudio");
     QCOMPARE(QProcess::execute(qEnvironmentVariable("VELMORA_SOUND_SERVER"), {command}), 0);
 }
 
@@ -189,6 +203,35 @@ std::unique_ptr<Recording> TestSoundOutput::record(const QString &sink)
         return nullptr;
     }
     return recording;
+}
+
+// The tone reaches the sink sample for sample as synthesised: the first seconds of a session are
+// the first loop, at the program's starting beat.
+void TestSoundOutput::playsTheLoopSampleForSample()
+{
+    createWindow();
+    const bool secondaryTone = WindowParts::child<QCheckBox>(window, "Tone")->isChecked();
+    WindowParts::child<QComboBox>(window, "comboBox")->setCurrentText(QStringLiteral("None"));
+    const auto recording = record();
+    QVERIFY(recording);
+    clickStart();
+    const qint64 length = 3 * Recording::FramesPerSecond;
+    const auto toneRecorded = [&] {
+        const qint64 frames = recording->update();
+        const qint64 first = firstSoundingFrame(recording->data());
+        return first >= 0 && frames >= first + length;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(), 10000);
+
+    const QByteArray &pcm = recording->data();
+    const QByteArray loop = ReferenceTone::loop(396, 20, secondaryTone, 1);
+    const qint64 recordedStart = firstSoundingFrame(pcm);
+    const qint64 loopStart = firstSoundingFrame(loop);
+    for (qint64 k = 0; k < 2 * length; ++k) {
+        if (ReferenceTone::sampleAt(pcm, 2 * recordedStart + k) !=
+            ReferenceTone::sampleAt(loop, 2 * loopStart + k))
+            QFAIL(qPrintable(QString("loop frame %1 differs").arg(loopStart + k / 2)));
+    }
 }
 
 // Headphones unplugged while the window is open: Start must not wait on the output that was
