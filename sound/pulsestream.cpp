@@ -122,12 +122,9 @@ void PulseStream::connectToServer()
     int result;
     {
         MainloopLock lock(mainloop);
-        pa_proplist *properties = pa_proplist_new();
+        // The mixer lists the stream under this name, as it does the ambient player's.
         const QByteArray application = QCoreApplication::applicationName().toUtf8();
-        pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, application.constData());
-        context = pa_context_new_with_proplist(pa_threaded_mainloop_get_api(mainloop),
-                                               application.constData(), properties);
-        pa_proplist_free(properties);
+        context = pa_context_new(pa_threaded_mainloop_get_api(mainloop), application.constData());
         pa_context_set_state_callback(context, contextStateCallback, this);
         result = pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr);
     }
