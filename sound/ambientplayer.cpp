@@ -18,17 +18,27 @@ Phonon::MediaSource sourceFor(const QString &path)
     return path.isEmpty() ? Phonon::MediaSource() : Phonon::MediaSource(QUrl::fromLocalFile(path));
 }
 
+// Both are read when the back end starts, at the first player.
+void quietenBackEnd()
+{
+    // While the sound server is away VLC prints an error for every buffer it cannot write,
+    // thousands a minute; the tone's output reports the outage once instead.
+    if (!qEnvironmentVariableIsSet("VLC_VERBOSE"))
+        qputenv("VLC_VERBOSE", "-1");
+    // Phonon's own PulseAudio helper connects to the server on the GUI thread the first time a
+    // sound plays, and waits there for as long as a hung server keeps it waiting (30 s seen). VLC
+    // plays through the server by itself, under the application's name, without it.
+    if (!qEnvironmentVariableIsSet("PHONON_PULSEAUDIO_DISABLE"))
+        qputenv("PHONON_PULSEAUDIO_DISABLE", "1");
+}
+
 } // namespace
 
 AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
 {
-    // While the sound server is away VLC prints an error for every buffer it cannot write,
-    // thousands a minute; the tone's output reports the outage once instead. VLC reads this when
-    // the back end creates its instance, at the first player.
-    if (!qEnvironmentVariableIsSet("VLC_VERBOSE"))
-        qputenv("VLC_VERBOSE", "-1");
+    quietenBackEnd();
     player = Phonon::createPlayer(Phonon::MusicCategory, sourceFor(currentFile));
     player->setParent(this);
     connect(player, &Phonon::MediaObject::aboutToFinish, this, &AmbientPlayer::loopAtEnd);
