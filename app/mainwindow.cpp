@@ -6,11 +6,11 @@
 #include "session/timeline.h"
 #include "sound/ambientplayer.h"
 #include "sound/generator.h"
+#include "sound/soundoutput.h"
 #include "sound/tone.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioOutput>
 #include <QButtonGroup>
+#include <QStatusBar>
 #include <QTimer>
 
 namespace {
@@ -34,26 +34,18 @@ MainWindow::MainWindow(QWidget *parent)
     connectSession();
 }
 
-MainWindow::~MainWindow()
-{
-    // Qt's PulseAudio output runs the event loop while it closes. Stopped first, it ignores the
-    // stream callbacks still queued; deleted before the form, the session tick that loop may
-    // deliver still finds every widget it touches.
-    toneOutput->stop();
-    delete toneOutput;
-}
+MainWindow::~MainWindow() = default;
 
+// The sound server converts whatever its output needs from the requested format, so the tone is
+// synthesised in that format alone.
 void MainWindow::setUpTone()
 {
-    const QAudioDeviceInfo device = QAudioDeviceInfo::defaultOutputDevice();
-    QAudioFormat format = Tone::requestedFormat();
-    if (!device.isFormatSupported(format))
-        format = device.nearestFormat(format);
-
-    generator = new Generator(format, this);
-    toneOutput = new QAudioOutput(device, format, this);
-    toneOutput->setNotifyInterval(toneNotifyIntervalMs);
-    connect(toneOutput, &QAudioOutput::notify, generator, &Generator::generateData);
+    const QAudioFormat format = Tone::requestedFormat();
+    generator = new Generator(format, nullptr);
+    toneOutput =
+        new SoundOutput(generator, format, tr("Binaural tone"), toneNotifyIntervalMs, this);
+    connect(toneOutput, &SoundOutput::notify, generator, &Generator::generateData);
+    connect(toneOutput, &SoundOutput::playingChanged, this, &MainWindow::showToneOutputState);
 }
 
 void MainWindow::connectForm()
@@ -124,9 +116,11 @@ void MainWindow::startSession()
         ProgramCatalogue::program(selectedProgram),
         Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex()),
         ui->Tone->checkState() != Qt::Unchecked);
-    generator->generateData();
-    generator->start();
-    toneOutput->start(generator);
+    QMetaObject::invokeMethod(generator, [this] {
+        generator->generateData();
+        generator->start();
+    });
+    toneOutput->start();
     ui->startButton->setText(tr("Stop"));
     setProgramButtonsEnabled(false);
     ambientPlayer->play();
@@ -160,13 +154,24 @@ void MainWindow::showScreenColour(const QColor &colour)
     sessionScreen.setColour(colour);
 }
 
+// While the tone cannot play, the status bar says so.
+void MainWindow::showToneOutputState(bool playing)
+{
+    if (!session->isRunning())
+        return;
+    if (playing)
+        ui->statusBar->clearMessage();
+    else
+        ui->statusBar->showMessage(tr("No sound output: check your speakers or headphones"));
+}
+
 // The session screen keeps its last colour: a screen the user is looking at stays as it was until
 // they close it.
 void MainWindow::silenceStoppedSession()
 {
-    generator->stop();
     toneOutput->stop();
-    toneOutput->reset();
+    QMetaObject::invokeMethod(generator, &Generator::stop);
+    ui->statusBar->clearMessage();
     ambientPlayer->stop();
     ui->startButton->setText(tr("Start"));
     setProgramButtonsEnabled(true);

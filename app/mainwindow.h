@@ -9,9 +9,9 @@
 
 class AmbientPlayer;
 class Generator;
-class QAudioOutput;
 class QButtonGroup;
 class Session;
+class SoundOutput;
 
 namespace Ui {
 class MainWindow;
@@ -41,6 +41,7 @@ private:
 
     void showTimeLeft(int seconds);
     void showScreenColour(const QColor &colour);
+    void showToneOutputState(bool playing);
     void silenceStoppedSession();
     void closeFinishedSession();
     void setProgramButtonsEnabled(bool enabled);
@@ -48,8 +49,9 @@ private:
     std::unique_ptr<Ui::MainWindow> ui;
     QButtonGroup *programButtons;
     Session *session;
+    // Lives in the tone output's thread: reached through queued calls and signals alone.
     Generator *generator = nullptr;
-    QAudioOutput *toneOutput = nullptr;
+    SoundOutput *toneOutput = nullptr;
     AmbientPlayer *ambientPlayer;
     SessionScreen sessionScreen;
     int selectedProgram = 0;

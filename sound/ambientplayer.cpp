@@ -1,29 +1,34 @@
 #include "sound/ambientplayer.h"
 
 #include "sound/ambientsound.h"
+#include "sound/soundoutput.h"
 #include "sound/tone.h"
 
-#include <QAudioDeviceInfo>
-#include <QAudioOutput>
-
 #include <cstdio>
+
+namespace {
+
+// The output's notification paces the tone's resynthesis; the ambient sound needs none.
+const int unusedNotifyIntervalMs = 3600 * 1000;
+
+} // namespace
 
 AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
+    , device(new LoopDevice)
+    , output(new SoundOutput(device, Tone::requestedFormat(), tr("Ambient sound"),
+                             unusedNotifyIntervalMs, this))
 {
+    // The tone's output tells of an outage of the sound server; the ambient sound shares it.
+    output->setOutagesReported(false);
 }
 
-AmbientPlayer::~AmbientPlayer()
-{
-    // Stopped before it goes, Qt's PulseAudio output ignores the stream callbacks still queued.
-    if (output)
-        output->stop();
-}
+AmbientPlayer::~AmbientPlayer() = default;
 
 bool AmbientPlayer::isPlaying() const
 {
-    return output && output->state() == QAudio::ActiveState;
+    return output->isPlaying();
 }
 
 void AmbientPlayer::setSound(int index)
@@ -37,7 +42,7 @@ void AmbientPlayer::setFile(const QString &path)
         return;
     currentFile = path;
     if (playing) {
-        stopSound();
+        output->stop();
         startSound();
     }
 }
@@ -55,41 +60,37 @@ void AmbientPlayer::stop()
     if (!playing)
         return;
     playing = false;
-    stopSound();
+    output->stop();
 }
 
-// Every start plays the file from its beginning, as a player would.
+// Every start plays the file from its beginning, as a player would. Opening it reads no more
+// than its first frames, so it costs the caller's thread next to nothing.
 void AmbientPlayer::startSound()
 {
     if (currentFile.isEmpty())
         return;
     QString error;
-    device.loop = AmbientLoop::open(currentFile, &error);
-    if (device.loop.isEmpty()) {
+    auto loop = std::make_shared<AmbientLoop>(AmbientLoop::open(currentFile, &error));
+    if (loop->isEmpty()) {
         std::fprintf(stderr, "velmora: %s: the ambient sound stays silent\n", qPrintable(error));
         return;
     }
-    if (!output) {
-        output = new QAudioOutput(QAudioDeviceInfo::defaultOutputDevice(), Tone::requestedFormat(),
-                                  this);
-    }
-    device.open(QIODevice::ReadOnly);
-    output->start(&device);
+    // Queued in the output's thread, so before the output's own start.
+    QMetaObject::invokeMethod(device, [device = device, loop] { device->setLoop(loop); });
+    output->start();
 }
 
-void AmbientPlayer::stopSound()
+AmbientPlayer::LoopDevice::LoopDevice()
 {
-    if (output) {
-        output->stop();
-        output->reset();
-    }
-    device.close();
+    open(QIODevice::ReadOnly);
 }
 
 qint64 AmbientPlayer::LoopDevice::readData(char *data, qint64 maxSize)
 {
+    if (!loop)
+        return 0;
     const qint64 frames = maxSize / Tone::bytesPerFrame;
-    loop.copyFrames(reinterpret_cast<qint16 *>(data), frames);
+    loop->copyFrames(reinterpret_cast<qint16 *>(data), frames);
     return frames * Tone::bytesPerFrame;
 }
 

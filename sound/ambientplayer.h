@@ -7,12 +7,15 @@
 #include <QObject>
 #include <QString>
 
-class QAudioOutput;
+#include <memory>
 
-// Plays one ambient sound file in an endless, sample-exact loop through an audio output of its
-// own, for as long as it is told to play. The file is decoded once as it plays (AmbientLoop), so
-// its end runs straight on into its start, with no gap at the seam. A file that cannot be
-// decoded, or no sound server, leaves the ambient sound silent and says so once on stderr.
+class SoundOutput;
+
+// Plays one ambient sound file in an endless, sample-exact loop through a sound output of its own
+// (SoundOutput: on the current default device, never waiting on the sound server, and back by
+// itself after an outage), for as long as it is told to play. The file is decoded once as it plays
+// (AmbientLoop), so its end runs straight on into its start with no gap at the seam. A file that
+// cannot be decoded leaves the ambient sound silent and says so once on stderr.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
@@ -23,7 +26,7 @@ public:
 
     // An empty path plays nothing.
     QString file() const { return currentFile; }
-    // The sound reaches the sound server now.
+    // The sound reaches the sound server, as last reported by the output.
     bool isPlaying() const;
 
 public slots:
@@ -34,23 +37,26 @@ public slots:
     void stop();
 
 private:
-    // A read-only device that serves the loop's frames endlessly.
+    // A read-only device that serves a loop's frames endlessly, in the output's thread.
     class LoopDevice : public QIODevice
     {
     public:
-        AmbientLoop loop;
+        LoopDevice();
+        void setLoop(std::shared_ptr<AmbientLoop> loop) { this->loop = std::move(loop); }
 
     protected:
         qint64 readData(char *data, qint64 maxSize) override;
         qint64 writeData(const char *data, qint64 size) override;
+
+    private:
+        std::shared_ptr<AmbientLoop> loop;
     };
 
     void startSound();
-    void stopSound();
 
     QString currentFile;
-    LoopDevice device;
-    QAudioOutput *output = nullptr; // made at the first play
+    LoopDevice *device; // owned by the output and read in its thread
+    SoundOutput *output;
     bool playing = false;
 };
 

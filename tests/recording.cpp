@@ -8,8 +8,9 @@
 #include <complex>
 #include <utility>
 
-Recording::Recording(const QString &path)
+Recording::Recording(const QString &path, const QString &sink)
     : path(path)
+    , sink(sink.isEmpty() ? qEnvironmentVariable("VELMORA_TEST_SINK") : sink)
     , file(path)
 {
 }
@@ -26,7 +27,6 @@ Recording::~Recording()
 
 bool Recording::start(QString *error)
 {
-    const QString sink = qEnvironmentVariable("VELMORA_TEST_SINK");
     if (sink.isEmpty()) {
         *error = QStringLiteral("VELMORA_TEST_SINK is not set: run under tests/with-desktop");
         return false;

@@ -7,14 +7,15 @@
 #include <QString>
 #include <QVector>
 
-// Everything played into the test sink ($VELMORA_TEST_SINK, see tests/with-desktop), recorded by
-// parec from the sink's monitor as 44.1 kHz 16-bit stereo and read back while it grows.
+// Everything played into a sink (the test sink $VELMORA_TEST_SINK of tests/with-desktop unless
+// named), recorded by parec from the sink's monitor as 44.1 kHz 16-bit stereo and read back while
+// it grows.
 class Recording
 {
 public:
     static constexpr int FramesPerSecond = 44100;
 
-    explicit Recording(const QString &path);
+    explicit Recording(const QString &path, const QString &sink = QString());
     ~Recording();
 
     // Starts parec and waits until its first data arrive; false, with the reason, if it cannot.
@@ -30,6 +31,7 @@ public:
 
 private:
     QString path;
+    QString sink;
     QProcess parec;
     QFile file;
     QByteArray pcm;

@@ -1,0 +1,275 @@
+#include "sound/pulsestream.h"
+
+#include <QCoreApplication>
+#include <QIODevice>
+#include <QTimer>
+
+namespace {
+
+const int firstRetryDelayMs = 1000;
+const int longestRetryDelayMs = 10000;
+// A server answers a new connection and stream within milliseconds, and asks a playing stream for
+// more sound several times a second; one that has done neither for this long is hung (stopped, or
+// stuck), and the connection is dropped for a fresh one.
+const int answerTimeoutMs = 5000;
+// What the server keeps buffered ahead of the speakers: enough to ride over a busy moment of a
+// two-core machine, short enough that a stop is heard at once.
+const pa_usec_t bufferedUsec = 300000;
+
+pa_sample_spec sampleSpecFor(const QAudioFormat &format)
+{
+    pa_sample_spec spec;
+    spec.rate = uint32_t(format.sampleRate());
+    spec.channels = uint8_t(format.channelCount());
+    const bool littleEndian = format.byteOrder() == QAudioFormat::LittleEndian;
+    if (format.sampleType() == QAudioFormat::Float)
+        spec.format = littleEndian ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_FLOAT32BE;
+    else if (format.sampleSize() == 8)
+        spec.format = PA_SAMPLE_U8;
+    else
+        spec.format = littleEndian ? PA_SAMPLE_S16LE : PA_SAMPLE_S16BE;
+    return spec;
+}
+
+// The lock of the stream's server loop, held for the scope: the loop's own thread runs the
+// callbacks under it, and every call on the context or the stream needs it.
+class MainloopLock
+{
+public:
+    explicit MainloopLock(pa_threaded_mainloop *mainloop)
+        : mainloop(mainloop)
+    {
+        pa_threaded_mainloop_lock(mainloop);
+    }
+    ~MainloopLock() { pa_threaded_mainloop_unlock(mainloop); }
+    MainloopLock(const MainloopLock &) = delete;
+    MainloopLock &operator=(const MainloopLock &) = delete;
+
+private:
+    pa_threaded_mainloop *mainloop;
+};
+
+} // namespace
+
+PulseStream::PulseStream(QIODevice *source, const QAudioFormat &format, const QString &name,
+                         int notifyIntervalMs)
+    : source(source)
+    , sampleSpec(sampleSpecFor(format))
+    , streamName(name.toUtf8())
+    , notifyBytes(format.bytesForDuration(qint64(notifyIntervalMs) * 1000))
+    , mainloop(pa_threaded_mainloop_new())
+    , retryTimer(new QTimer(this))
+    , answerTimer(new QTimer(this))
+    , retryDelayMs(firstRetryDelayMs)
+{
+    pa_threaded_mainloop_start(mainloop);
+    retryTimer->setSingleShot(true);
+    answerTimer->setSingleShot(true);
+    answerTimer->setInterval(answerTimeoutMs);
+    connect(retryTimer, &QTimer::timeout, this, &PulseStream::connectToServer);
+    connect(answerTimer, &QTimer::timeout, this,
+            [this] { giveUpConnection(QStringLiteral("the sound server does not answer")); });
+}
+
+PulseStream::~PulseStream()
+{
+    disconnectFromServer();
+    pa_threaded_mainloop_stop(mainloop);
+    pa_threaded_mainloop_free(mainloop);
+}
+
+void PulseStream::start()
+{
+    wanted = true;
+    playing = false;
+    outageReported = false;
+    bytesSinceNotify = 0;
+    retryDelayMs = firstRetryDelayMs;
+    connectToServer();
+}
+
+void PulseStream::stop()
+{
+    wanted = false;
+    playing = false;
+    retryTimer->stop();
+    disconnectFromServer();
+}
+
+// The callbacks run in the server loop's thread; each hands the news to this object's thread,
+// which then reads the current state itself.
+void PulseStream::contextStateCallback(pa_context *, void *self)
+{
+    auto *stream = static_cast<PulseStream *>(self);
+    QMetaObject::invokeMethod(stream, &PulseStream::followContextState, Qt::QueuedConnection);
+}
+
+void PulseStream::streamStateCallback(pa_stream *, void *self)
+{
+    auto *stream = static_cast<PulseStream *>(self);
+    QMetaObject::invokeMethod(stream, &PulseStream::followStreamState, Qt::QueuedConnection);
+}
+
+void PulseStream::writeCallback(pa_stream *, size_t, void *self)
+{
+    auto *stream = static_cast<PulseStream *>(self);
+    QMetaObject::invokeMethod(stream, &PulseStream::feed, Qt::QueuedConnection);
+}
+
+void PulseStream::connectToServer()
+{
+    disconnectFromServer();
+    int result;
+    {
+        MainloopLock lock(mainloop);
+        // The mixer lists the stream under this name, as it does the ambient player's.
+        const QByteArray application = QCoreApplication::applicationName().toUtf8();
+        context = pa_context_new(pa_threaded_mainloop_get_api(mainloop), application.constData());
+        pa_context_set_state_callback(context, contextStateCallback, this);
+        result = pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr);
+    }
+    if (result < 0) {
+        giveUpConnection(serverError());
+        return;
+    }
+    answerTimer->start();
+}
+
+void PulseStream::followContextState()
+{
+    pa_context_state_t state;
+    {
+        MainloopLock lock(mainloop);
+        if (!context)
+            return;
+        state = pa_context_get_state(context);
+    }
+    if (state == PA_CONTEXT_READY && !stream)
+        createStream();
+    else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
+        giveUpConnection(serverError());
+}
+
+// No sink is named: the server plays the stream on its default output, and moves it to the next
+// default if that output goes away.
+void PulseStream::createStream()
+{
+    int result;
+    {
+        MainloopLock lock(mainloop);
+        stream = pa_stream_new(context, streamName.constData(), &sampleSpec, nullptr);
+        if (!stream) {
+            result = -1;
+        } else {
+            pa_stream_set_state_callback(stream, streamStateCallback, this);
+            pa_stream_set_write_callback(stream, writeCallback, this);
+            pa_buffer_attr buffer;
+            buffer.maxlength = uint32_t(-1);
+            buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &sampleSpec));
+            buffer.prebuf = uint32_t(-1);
+            buffer.minreq = uint32_t(-1);
+            buffer.fragsize = uint32_t(-1);
+            result = pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS,
+                                                nullptr, nullptr);
+        }
+    }
+    if (result < 0)
+        giveUpConnection(serverError());
+}
+
+void PulseStream::followStreamState()
+{
+    pa_stream_state_t state;
+    {
+        MainloopLock lock(mainloop);
+        if (!stream)
+            return;
+        state = pa_stream_get_state(stream);
+    }
+    if (state == PA_STREAM_READY) {
+        answerTimer->start();
+        retryDelayMs = firstRetryDelayMs;
+        outageReported = false;
+        if (!playing) {
+            playing = true;
+            emit playingChanged(true);
+        }
+        feed();
+    } else if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+        giveUpConnection(serverError());
+    }
+}
+
+void PulseStream::feed()
+{
+    const size_t frameBytes = pa_frame_size(&sampleSpec);
+    qint64 written = 0;
+    {
+        MainloopLock lock(mainloop);
+        if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY)
+            return;
+        size_t wanted = pa_stream_writable_size(stream);
+        wanted -= wanted % frameBytes;
+        if (wanted == 0 || wanted == size_t(-1))
+            return;
+        void *data = nullptr;
+        if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
+            return;
+        wanted -= wanted % frameBytes;
+        written = source->read(static_cast<char *>(data), qint64(wanted));
+        if (written <= 0) {
+            pa_stream_cancel_write(stream);
+            return;
+        }
+        pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
+    }
+    answerTimer->start();
+    bytesSinceNotify += written;
+    while (bytesSinceNotify >= notifyBytes) {
+        bytesSinceNotify -= notifyBytes;
+        emit notify();
+    }
+}
+
+// One line on stderr and one signal per outage: the retries that follow are silent until the
+// sound plays again.
+void PulseStream::giveUpConnection(const QString &reason)
+{
+    disconnectFromServer();
+    if (!wanted)
+        return;
+    if (playing || !outageReported) {
+        if (outagesReported)
+            qWarning("No sound output (%s): trying again until it comes back", qPrintable(reason));
+        outageReported = true;
+        playing = false;
+        emit playingChanged(false);
+    }
+    retryTimer->start(retryDelayMs);
+    retryDelayMs = qMin(2 * retryDelayMs, longestRetryDelayMs);
+}
+
+QString PulseStream::serverError() const
+{
+    MainloopLock lock(mainloop);
+    return QString::fromUtf8(pa_strerror(context ? pa_context_errno(context) : PA_ERR_UNKNOWN));
+}
+
+void PulseStream::disconnectFromServer()
+{
+    answerTimer->stop();
+    MainloopLock lock(mainloop);
+    if (stream) {
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
+        stream = nullptr;
+    }
+    if (context) {
+        pa_context_set_state_callback(context, nullptr, nullptr);
+        pa_context_disconnect(context);
+        pa_context_unref(context);
+        context = nullptr;
+    }
+}

@@ -1,0 +1,74 @@
+#ifndef PULSESTREAM_H
+#define PULSESTREAM_H
+
+#include <QAudioFormat>
+#include <QObject>
+
+#include <pulse/pulseaudio.h>
+
+class QIODevice;
+class QTimer;
+
+// One playback stream on the desktop's sound server (PulseAudio, or PipeWire's PulseAudio server),
+// fed from a pull-mode device, that lives in a thread of its own (see SoundOutput). Every call to
+// the server is asynchronous: a server that is gone, stopped or hung leaves the stream waiting,
+// never its thread. Each start makes a new connection to the server and plays on its default
+// output as it is at that moment. While it is meant to play, a lost stream or connection is made
+// again after 1, 2, 4, 8, then every 10 seconds, reading on from where the source was.
+class PulseStream : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Reads `source`, which must live in the same thread, in `format`; the stream shows in the
+    // desktop's mixer with the application's name and `name`.
+    PulseStream(QIODevice *source, const QAudioFormat &format, const QString &name,
+                int notifyIntervalMs);
+    ~PulseStream() override;
+
+    void start();
+    void stop();
+    // On, as it is at first, a lost output is told on stderr, once for each outage.
+    void setOutagesReported(bool on) { outagesReported = on; }
+
+signals:
+    // Each time notifyIntervalMs of the source have been handed to the server.
+    void notify();
+    // True once the server takes the sound; false when a start or a stream fails. A stop says
+    // nothing.
+    void playingChanged(bool playing);
+
+private:
+    static void contextStateCallback(pa_context *context, void *self);
+    static void streamStateCallback(pa_stream *stream, void *self);
+    static void writeCallback(pa_stream *stream, size_t bytes, void *self);
+
+    void connectToServer();
+    void followContextState();
+    void createStream();
+    void followStreamState();
+    void feed();
+    void giveUpConnection(const QString &reason);
+    void disconnectFromServer();
+    QString serverError() const;
+
+    QIODevice *source;
+    pa_sample_spec sampleSpec;
+    QByteArray streamName;
+    qint64 notifyBytes;
+    qint64 bytesSinceNotify = 0;
+
+    pa_threaded_mainloop *mainloop;
+    pa_context *context = nullptr;
+    pa_stream *stream = nullptr;
+
+    QTimer *retryTimer;
+    QTimer *answerTimer;
+    int retryDelayMs;
+    bool wanted = false;
+    bool playing = false;
+    bool outageReported = false;
+    bool outagesReported = true;
+};
+
+#endif

@@ -1,0 +1,61 @@
+#include "sound/soundoutput.h"
+
+#include "sound/pulsestream.h"
+
+#include <QIODevice>
+
+SoundOutput::SoundOutput(QIODevice *source, const QAudioFormat &format, const QString &name,
+                         int notifyIntervalMs, QObject *parent)
+    : QObject(parent)
+    , sourceDevice(source)
+    , stream(new PulseStream(source, format, name, notifyIntervalMs))
+{
+    thread.setObjectName(QStringLiteral("SoundOutput ") + name);
+    source->moveToThread(&thread);
+    stream->moveToThread(&thread);
+    connect(stream, &PulseStream::notify, this, &SoundOutput::notify, Qt::DirectConnection);
+    connect(stream, &PulseStream::playingChanged, this, &SoundOutput::takePlayingState);
+    thread.start();
+}
+
+// The stream and the source are deleted in their own thread, whose timers and server callbacks
+// they stop; that thread never waits on the sound server, so neither does this.
+SoundOutput::~SoundOutput()
+{
+    QMetaObject::invokeMethod(
+        stream,
+        [this] {
+            delete stream;
+            delete sourceDevice;
+        },
+        Qt::BlockingQueuedConnection);
+    thread.quit();
+    thread.wait();
+}
+
+void SoundOutput::setOutagesReported(bool on)
+{
+    QMetaObject::invokeMethod(stream, [stream = stream, on] { stream->setOutagesReported(on); });
+}
+
+void SoundOutput::start()
+{
+    started = true;
+    QMetaObject::invokeMethod(stream, &PulseStream::start);
+}
+
+void SoundOutput::stop()
+{
+    started = false;
+    playing = false;
+    QMetaObject::invokeMethod(stream, &PulseStream::stop);
+}
+
+// A report queued before a stop reached the stream is out of date once it arrives.
+void SoundOutput::takePlayingState(bool isPlaying)
+{
+    if (!started)
+        return;
+    playing = isPlaying;
+    emit playingChanged(isPlaying);
+}

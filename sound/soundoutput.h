@@ -1,0 +1,58 @@
+#ifndef SOUNDOUTPUT_H
+#define SOUNDOUTPUT_H
+
+#include <QAudioFormat>
+#include <QObject>
+#include <QThread>
+
+class PulseStream;
+class QIODevice;
+
+// Plays a pull-mode device on the desktop's current default sound output, from a thread of its
+// own, so that nothing the sound server does (go away, hang, lose the device) can stall the
+// caller's thread. A start returns at once; the sound joins as soon as the server takes it, and a
+// lost output is made again, at the point the source has reached, for as long as it should play.
+class SoundOutput : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Takes `source`, which must have no parent, into the output's thread and owns it from then
+    // on: the source is read there, so it is to be used only through queued calls and signals.
+    // `name` tells the stream apart in the desktop's mixer, under the application's name.
+    SoundOutput(QIODevice *source, const QAudioFormat &format, const QString &name,
+                int notifyIntervalMs, QObject *parent = nullptr);
+    ~SoundOutput() override;
+
+    // The device played; it lives in the output's thread.
+    QIODevice *source() const { return sourceDevice; }
+    // As last reported by playingChanged().
+    bool isPlaying() const { return playing; }
+    // On, as it is at first, a lost output is told on stderr, once for each outage. Several
+    // outputs of one program share the server, and so their outages: one of them tells.
+    void setOutagesReported(bool on);
+
+public slots:
+    // Opens a fresh stream on the current default output, reading the source on from where it is.
+    void start();
+    // Silences the output at once; the source is left where it is.
+    void stop();
+
+signals:
+    // In the output's thread, each time notifyIntervalMs of the source have been played.
+    void notify();
+    // In the owner's thread: true once the sound plays, false when it cannot, after a start or
+    // when it is lost; a stop says nothing.
+    void playingChanged(bool playing);
+
+private:
+    void takePlayingState(bool isPlaying);
+
+    QThread thread;
+    QIODevice *sourceDevice;
+    PulseStream *stream;
+    bool started = false;
+    bool playing = false;
+};
+
+#endif
