@@ -14,28 +14,7 @@ icon_png=$(realpath "$3")
 convert=/usr/bin/convert
 
 work=$(mktemp -d /tmp/velmora-desktop-test.XXXXXX)
-pid=
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok   $what"
-    else
-        echo "FAIL $what"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 # --- No display to be had: the same message and status 1 whatever the reason, and no core dump.
 message="Velmora needs a display: run it on a desktop, set DISPLAY, or start it under xvfb-run."

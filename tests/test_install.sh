@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs a built tree into a scratch prefix, checks the layout and the desktop metadata, then
 # starts the installed program through its bin/ link from / and checks that it runs from the
-# private directory that holds its sounds; velmora-render, beside it, renders with one of them. Runs under with-desktop (it needs DISPLAY).
+# private directory that holds its sounds; velmora-render, beside it, renders with one of them.
+# Runs under with-desktop (it needs DISPLAY).
 #
 #   test_install.sh BUILD_DIR BINDIR LIBDIR DATADIR     (the last three relative to the prefix)
 set -uo pipefail
@@ -16,28 +17,7 @@ app_id=org.velmora.Velmora
 
 work=$(mktemp -d /tmp/velmora-install.XXXXXX)
 prefix=$work/prefix
-pid=
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok   $what"
-    else
-        echo "FAIL $what"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" 2>&1
 install_rc=$?

@@ -31,8 +31,6 @@ private slots:
     void initialState();
     void programButtons_data();
     void programButtons();
-    void textsFit_data();
-    void textsFit();
 
 private:
     template<typename T> T *part(const char *name = nullptr) const
@@ -273,71 +271,6 @@ void TestMainWindow::programButtons()
     QVERIFY(program->startColour == colours[0]);
     QVERIFY(program->plateauColour == colours[1]);
     QVERIFY(program->endColour == colours[2]);
-}
-
-void TestMainWindow::textsFit_data()
-{
-    QTest::addColumn<QString>("objectName");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("headline") << "selectedLabel"
-                              << "Headphones required for best results";
-    QTest::newRow("refusal") << "selectedLabel"
-                             << "Select a session first!";
-    QTest::newRow("time left") << "selectedLabel"
-                               << "12:55:00";
-    QTest::newRow("ending") << "selectedLabel"
-                            << "Ending...";
-    for (int n = 1; n <= ProgramCatalogue::count; ++n) {
-        const QString name = QString::fromLatin1(ProgramCatalogue::program(n).name);
-        QTest::addRow("label %d", n) << "selectedLabel" << name;
-        QTest::addRow("button %d", n) << QStringLiteral("program%1").arg(n) << name;
-    }
-    QTest::newRow("duration") << "label"
-                              << "Set session duration:";
-    QTest::newRow("ambient") << "label_3"
-                             << "Ambient Audio";
-    QTest::newRow("start") << "startButton"
-                           << "Start";
-    QTest::newRow("stop") << "startButton"
-                          << "Stop";
-    QTest::newRow("tone") << "Tone"
-                          << "Secondary Tone";
-    QTest::newRow("visualizer") << "Visualizer"
-                                << "Visualizer";
-    for (const char *combo : {"comboBox", "hours", "minutes"})
-        QTest::newRow(combo) << combo << QString();
-}
-
-// The form's sizes were drawn for a narrower font than Debian's; every text must still show whole.
-void TestMainWindow::textsFit()
-{
-    QFETCH(QString, objectName);
-    QFETCH(QString, text);
-    QWidget *widget = window->findChild<QWidget *>(objectName);
-    QVERIFY(widget);
-
-    if (auto *label = qobject_cast<QLabel *>(widget)) {
-        label->setText(text);
-        const int width = label->fontMetrics().horizontalAdvance(text);
-        QVERIFY2(
-            width <= label->contentsRect().width(),
-            qPrintable(
-                QStringLiteral("%1 px in %2 px").arg(width).arg(label->contentsRect().width())));
-    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-        button->setText(text);
-        // The size hint is the text plus the style's bevel, indicator and margins.
-        QVERIFY2(button->sizeHint().width() <= button->width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px")
-                                .arg(button->sizeHint().width())
-                                .arg(button->width())));
-    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-        QVERIFY2(combo->sizeHint().width() <= combo->width(),
-                 qPrintable(QStringLiteral("%1 px in %2 px")
-                                .arg(combo->sizeHint().width())
-                                .arg(combo->width())));
-    }
 }
 
 QTEST_MAIN(TestMainWindow)

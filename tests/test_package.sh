@@ -12,28 +12,7 @@ build=$(cd "$1" && pwd -P)
 source_dir=$(cd "$(dirname "$0")/.." && pwd -P)
 
 work=$(mktemp -d /tmp/velmora-package.XXXXXX)
-pid=
-cleanup() {
-    if [ -n "$pid" ]; then
-        kill "$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-failures=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        echo "ok   $what"
-    else
-        echo "FAIL $what"
-        failures=$((failures + 1))
-    fi
-}
+. "$(dirname "$0")/checks.sh"
 
 "$source_dir/tools/make-deb" "$build" "$work/out" >"$work/make-deb.log" 2>&1
 status=$?

@@ -14,7 +14,9 @@
 #include <QtTest>
 
 // The main window on a scaled desktop. Each run of this test sees one desktop, set before it starts
-// (Xft.dpi or QT_SCALE_FACTOR), and VELMORA_EXPECTED_SCALE, the factor that desktop asks for.
+// (Xft.dpi or QT_SCALE_FACTOR), and VELMORA_EXPECTED_SCALE, the factor that desktop asks for. The
+// plain run, on a 96 dpi screen, holds the form's texts to fit at all: its sizes were drawn for a
+// narrower font than Debian's.
 class TestScaling : public QObject
 {
     Q_OBJECT
