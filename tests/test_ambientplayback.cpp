@@ -1,6 +1,9 @@
 #include "sound/ambientloop.h"
 #include "sound/ambientplayer.h"
 #include "sound/ambientsound.h"
+#include "sound/generator.h"
+#include "sound/soundoutput.h"
+#include "sound/tone.h"
 #include "tests/recording.h"
 
 #include <QTemporaryDir>
@@ -58,6 +61,8 @@ private slots:
 
     void loopsSeamlessly_data();
     void loopsSeamlessly();
+    void neverClipsWithTheTone_data();
+    void neverClipsWithTheTone();
 
 private:
     QTemporaryDir fixtures;
@@ -159,6 +164,54 @@ void TestAmbientPlayback::loopsSeamlessly()
     QVERIFY2(
         sorted.first() >= median / 100,
         qPrintable(QStringLiteral("%1 against a median of %2").arg(sorted.first()).arg(median)));
+}
+
+void TestAmbientPlayback::neverClipsWithTheTone_data()
+{
+    QTest::addColumn<int>("sound");
+    QTest::newRow("pink") << 0;
+    QTest::newRow("water") << 1;
+    QTest::newRow("rain") << 2;
+    QTest::newRow("lullaby") << 3;
+}
+
+// The sink adds the two streams sample by sample: with the tone at its loudest (the secondary tone
+// on) and a whole loop of each shipped sound under it, no sample reaches full scale. ctest runs
+// each sound on its own, labelled slow.
+void TestAmbientPlayback::neverClipsWithTheTone()
+{
+    QFETCH(int, sound);
+    const QString file = AmbientSound::filePath(sound);
+    QString error;
+    const qint64 loopFrames = AmbientLoop::decode(file, &error).frameCount();
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+
+    auto *generator = new Generator(Tone::requestedFormat(), nullptr);
+    generator->setBeatFrequency(20);
+    generator->setSecondaryTone(true);
+    generator->generateData();
+    generator->open(QIODevice::ReadOnly);
+    SoundOutput tone(generator, Tone::requestedFormat(), QStringLiteral("tone"), 15000);
+    AmbientPlayer player;
+    player.setFile(file);
+    const qint64 started = recording->update();
+    tone.start();
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(tone.isPlaying() && player.isPlaying(), 5000);
+
+    const qint64 until = started + loopFrames + 2 * FramesPerSecond;
+    QVERIFY(recording->waitForFrames(until, int(loopFrames * 1000 / FramesPerSecond) + 20000));
+    player.stop();
+    tone.stop();
+
+    const QByteArray &heard = recording->data();
+    int peak = 0;
+    for (qint64 i = 2 * started; i < 2 * until; ++i)
+        peak = qMax(peak, qAbs(int(sampleAt(heard, i))));
+    qInfo("peak %d of the sum over %lld frames", peak, until - started);
+    // Both sounds reached the sink: the sum stands above the tone alone (26,212 at its peak).
+    QVERIFY(peak > 26300);
+    QVERIFY2(peak < 32767, qPrintable(QString::number(peak)));
 }
 
 QTEST_MAIN(TestAmbientPlayback)
