@@ -149,7 +149,10 @@ void MainWindow::showTimeLeft(int seconds)
 void MainWindow::showScreenColour(const QColor &colour)
 {
     // Escape, another window or a fresh show all leave the screen inactive; the box follows it.
-    if (session->isRunning() && !sessionScreen.isActiveWindow())
+    // This runs on every tick: the cheap tests come first, and a hidden screen, which cannot be
+    // active, is not asked.
+    if (session->isRunning() && ui->Visualizer->isChecked() &&
+        (!sessionScreen.isVisible() || !sessionScreen.isActiveWindow()))
         ui->Visualizer->setChecked(false);
     sessionScreen.setColour(colour);
 }
