@@ -69,7 +69,7 @@ void MainWindow::connectForm()
 void MainWindow::connectSession()
 {
     connect(session, &Session::beatFrequencyChanged, generator,
-            [this](int hertz) { generator->setBeatFrequency(float(hertz)); });
+            [generator = generator](int hertz) { generator->setBeatFrequency(float(hertz)); });
     connect(session, &Session::secondaryToneChanged, generator, &Generator::setSecondaryTone);
     connect(session, &Session::timeLeftChanged, this, &MainWindow::showTimeLeft);
     connect(session, &Session::screenColourChanged, this, &MainWindow::showScreenColour);
@@ -116,7 +116,9 @@ void MainWindow::startSession()
         ProgramCatalogue::program(selectedProgram),
         Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex()),
         ui->Tone->checkState() != Qt::Unchecked);
-    QMetaObject::invokeMethod(generator, [this] {
+    // Queued in the sound's thread, where the generator lives; it must not reach back into the
+    // window, which may be gone by the time it runs.
+    QMetaObject::invokeMethod(generator, [generator = generator] {
         generator->generateData();
         generator->start();
     });
