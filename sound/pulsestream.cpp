@@ -18,17 +18,17 @@ const pa_usec_t bufferedUsec = 300000;
 
 pa_sample_spec sampleSpecFor(const QAudioFormat &format)
 {
-    pa_sample_spec spec;
-    spec.rate = uint32_t(format.sampleRate());
-    spec.channels = uint8_t(format.channelCount());
+    pa_sample_spec sample;
+    sample.rate = uint32_t(format.sampleRate());
+    sample.channels = uint8_t(format.channelCount());
     const bool littleEndian = format.byteOrder() == QAudioFormat::LittleEndian;
     if (format.sampleType() == QAudioFormat::Float)
-        spec.format = littleEndian ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_FLOAT32BE;
+        sample.format = littleEndian ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_FLOAT32BE;
     else if (format.sampleSize() == 8)
-        spec.format = PA_SAMPLE_U8;
+        sample.format = PA_SAMPLE_U8;
     else
-        spec.format = littleEndian ? PA_SAMPLE_S16LE : PA_SAMPLE_S16BE;
-    return spec;
+        sample.format = littleEndian ? PA_SAMPLE_S16LE : PA_SAMPLE_S16BE;
+    return sample;
 }
 
 // The lock of the stream's server loop, held for the scope: the loop's own thread runs the

@@ -24,3 +24,34 @@ check() {
         failures=$((failures + 1))
     fi
 }
+
+# Starts a program from /, so that nothing can be found relative to the working directory by
+# accident, with none of the caller's descriptors past the standard three, so that every one it
+# holds is its own. Its output goes to $work/velmora.log and its pid to `pid`.
+start_from_root() {
+    cd /
+    (
+        for fd in $(ls "/proc/$BASHPID/fd"); do
+            [ "$fd" -gt 2 ] && eval "exec $fd>&-"
+        done
+        exec "$@"
+    ) >"$work/velmora.log" 2>&1 &
+    pid=$!
+}
+
+# Ends the test: after any failed check, shows the named logs from $work and the program's output,
+# and exits 1.
+finish() {
+    if [ $failures -ne 0 ]; then
+        local log
+        for log in "$@"; do
+            echo "--- $log"
+            cat "$work/$log"
+        done
+        echo "--- program output"
+        cat "$work/velmora.log"
+        echo "$failures check(s) failed"
+        exit 1
+    fi
+    echo "all checks passed"
+}

@@ -65,16 +65,7 @@ check "desktop-file-validate accepts the desktop file" desktop-file-validate "$d
 check "appstreamcli accepts the metainfo" appstreamcli validate --no-net "$metainfo"
 check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net "$prefix"
 
-# Started from / so that nothing can be found relative to the working directory by accident.
-# Descriptors inherited from ctest are closed first, so that every one the program holds is its own.
-cd /
-(
-    for fd in $(ls "/proc/$BASHPID/fd"); do
-        [ "$fd" -gt 2 ] && eval "exec $fd>&-"
-    done
-    exec "$link"
-) >"$work/velmora.log" 2>&1 &
-pid=$!
+start_from_root "$link"
 # Polls for the mapped window for up to 30 s, and gives up at once if the program has exited.
 window_shown() {
     local deadline=$((SECONDS + 30))
@@ -98,10 +89,4 @@ cat "/proc/$pid/maps" >>"$work/open-files" 2>&1
 check "nothing open or mapped from the build or source tree" \
     sh -c '! grep -F -e "$2/" -e "$3/" "$1"' sh "$work/open-files" "$build" "$source_dir"
 
-if [ $failures -ne 0 ]; then
-    echo "--- program output"
-    cat "$work/velmora.log"
-    echo "$failures check(s) failed"
-    exit 1
-fi
-echo "all checks passed"
+finish
