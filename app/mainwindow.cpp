@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "display/sessionscreen.h"
+
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
@@ -26,7 +28,6 @@ MainWindow::MainWindow(QWidget *parent)
     , programButtons(new QButtonGroup(this))
     , session(new Session(this))
     , ambientPlayer(new AmbientPlayer(this))
-    , sessionScreen(nullptr)
 {
     ui->setupUi(this);
     setUpTone();
@@ -111,7 +112,7 @@ void MainWindow::startOrStopSession()
 void MainWindow::startSession()
 {
     if (ui->Visualizer->checkState() != Qt::Unchecked)
-        sessionScreen.showFullScreen();
+        showSessionScreen();
     session->start(
         ProgramCatalogue::program(selectedProgram),
         Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex()),
@@ -139,13 +140,36 @@ void MainWindow::changeSecondaryTone(bool on)
 void MainWindow::showSessionScreenIfRunning(bool checked)
 {
     if (checked && session->isRunning())
-        sessionScreen.showFullScreen();
+        showSessionScreen();
+}
+
+void MainWindow::showSessionScreen()
+{
+    if (!sessionScreen) {
+        sessionScreen = std::make_unique<SessionScreen>();
+        sessionScreen->setTimeText(
+            Timeline::sessionScreenTimeText(session->secondsLeft()).constData());
+        sessionScreen->setColour(session->screenColour());
+        connect(sessionScreen.get(), &SessionScreen::shownChanged, this,
+                &MainWindow::followSessionScreen);
+    }
+    sessionScreen->showFullScreen();
+}
+
+// The flash needs every tick only while it is on show. A hidden screen unchecks the box at once:
+// the session's next tick may be a second away.
+void MainWindow::followSessionScreen(bool shown)
+{
+    session->setColourShown(shown);
+    if (!shown && session->isRunning())
+        ui->Visualizer->setChecked(false);
 }
 
 void MainWindow::showTimeLeft(int seconds)
 {
     ui->selectedLabel->setText(QString::fromLatin1(Timeline::timeLeftText(seconds)));
-    sessionScreen.setTimeText(Timeline::sessionScreenTimeText(seconds).constData());
+    if (sessionScreen)
+        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(seconds).constData());
 }
 
 void MainWindow::showScreenColour(const QColor &colour)
@@ -153,10 +177,12 @@ void MainWindow::showScreenColour(const QColor &colour)
     // Escape, another window or a fresh show all leave the screen inactive; the box follows it.
     // This runs on every tick: the cheap tests come first, and a hidden screen, which cannot be
     // active, is not asked.
+    const bool screenShown = sessionScreen && sessionScreen->isVisible();
     if (session->isRunning() && ui->Visualizer->isChecked() &&
-        (!sessionScreen.isVisible() || !sessionScreen.isActiveWindow()))
+        (!screenShown || !sessionScreen->isActiveWindow()))
         ui->Visualizer->setChecked(false);
-    sessionScreen.setColour(colour);
+    if (sessionScreen)
+        sessionScreen->setColour(colour);
 }
 
 // While the tone cannot play, the status bar says so.
@@ -185,7 +211,8 @@ void MainWindow::silenceStoppedSession()
 // "Ending..." stays on show for one more tick, then the selection comes back.
 void MainWindow::closeFinishedSession()
 {
-    sessionScreen.setVisible(false);
+    if (sessionScreen)
+        sessionScreen->setVisible(false);
     QTimer::singleShot(Session::tickIntervalMs, this, [this] {
         if (!session->isRunning())
             showSelectedProgram();

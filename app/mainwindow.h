@@ -1,8 +1,6 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "display/sessionscreen.h"
-
 #include <QMainWindow>
 
 #include <memory>
@@ -11,6 +9,7 @@ class AmbientPlayer;
 class Generator;
 class QButtonGroup;
 class Session;
+class SessionScreen;
 class SoundOutput;
 
 namespace Ui {
@@ -38,6 +37,8 @@ private:
     void startSession();
     void changeSecondaryTone(bool on);
     void showSessionScreenIfRunning(bool checked);
+    void showSessionScreen();
+    void followSessionScreen(bool shown);
 
     void showTimeLeft(int seconds);
     void showScreenColour(const QColor &colour);
@@ -53,7 +54,8 @@ private:
     Generator *generator = nullptr;
     SoundOutput *toneOutput = nullptr;
     AmbientPlayer *ambientPlayer;
-    SessionScreen sessionScreen;
+    // Made at its first show: until then neither its window nor its OpenGL context is needed.
+    std::unique_ptr<SessionScreen> sessionScreen;
     int selectedProgram = 0;
 };
 

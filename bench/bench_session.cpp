@@ -221,7 +221,6 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     SoundOutput *output = child<SoundOutput>(window);
     // Lives in the output's thread, where each notification resynthesises it.
     Generator *generator = qobject_cast<Generator *>(output->source());
-    SessionScreen *screen = sessionScreen();
 
     QElapsedTimer clock;
     clock.start();
@@ -281,14 +280,16 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
         std::fputs("bench_session: the session did not start\n", stderr);
         return 1;
     }
+    // Made at its first show: none with the screen hidden.
+    SessionScreen *screen = sessionScreen();
     if (screenShown && !QTest::qWaitForWindowExposed(screen)) {
         std::fputs("bench_session: the session screen was not exposed\n", stderr);
         return 1;
     }
 
     runEventLoopFor(1000 * warmupSeconds);
-    const QSize screenSize = screen->size();
-    const bool screenVisible = screen->isVisible();
+    const QSize screenSize = screen ? screen->size() : QSize();
+    const bool screenVisible = screen && screen->isVisible();
     recording = true;
     const qint64 recordingFrom = clock.nsecsElapsed();
     runEventLoopFor(1000 * seconds);
@@ -320,7 +321,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
 
     const bool stillRunning = session->isRunning();
     const bool audioPlaying = output->isPlaying();
-    const bool screenActive = screen->isActiveWindow();
+    const bool screenActive = screen && screen->isActiveWindow();
     child<QPushButton>(window, "startButton")->click();
 
     // A tick in progress when recording stopped has a start without an end.
@@ -489,7 +490,8 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_end_kib", QString::number(statusKiB("RssShmem")));
     put("heap_end_kib", QString::number(heapInUseKiB()));
     put("screen_visible_at_end",
-        sessionScreen()->isVisible() ? QStringLiteral("yes") : QStringLiteral("no"));
+        sessionScreen() && sessionScreen()->isVisible() ? QStringLiteral("yes")
+                                                        : QStringLiteral("no"));
     return 0;
 }
 

@@ -21,3 +21,15 @@ void SessionScreen::setTimeText(const char *text)
 {
     ui->timerLabel_3->setText(QString::fromLatin1(text));
 }
+
+void SessionScreen::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    emit shownChanged(true);
+}
+
+void SessionScreen::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    emit shownChanged(false);
+}

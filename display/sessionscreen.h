@@ -24,6 +24,14 @@ public:
     // Shows the NUL-terminated Latin-1 text in the time label.
     void setTimeText(const char *text);
 
+signals:
+    // The screen was shown or hidden: by a call, by Escape, or by the window manager.
+    void shownChanged(bool shown);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
 private:
     std::unique_ptr<Ui::SessionScreen> ui;
 };

@@ -6,7 +6,6 @@ Session::Session(QObject *parent)
     : QObject(parent)
 {
     ticker.setTimerType(Qt::PreciseTimer);
-    ticker.setInterval(tickIntervalMs);
     connect(&ticker, &QTimer::timeout, this, &Session::tick);
 }
 
@@ -32,10 +31,9 @@ void Session::start(const Program &program, int totalSeconds, bool secondaryTone
     sessionClock.start();
     flashClock.start();
     running = true;
-    if (selfTicking)
-        ticker.start();
     timeLeft = totalSeconds;
     emit timeLeftChanged(timeLeft);
+    scheduleNextTick();
 }
 
 void Session::stop()
@@ -77,9 +75,10 @@ void Session::tick()
         changeStage();
 
     mixedColour = Timeline::mixColours(rampFromColour, rampToColour, fraction);
-    emit screenColourChanged(QColor(Timeline::screenComponent(mixedColour.red, flash),
-                                    Timeline::screenComponent(mixedColour.green, flash),
-                                    Timeline::screenComponent(mixedColour.blue, flash)));
+    shownColour = QColor(Timeline::screenComponent(mixedColour.red, flash),
+                         Timeline::screenComponent(mixedColour.green, flash),
+                         Timeline::screenComponent(mixedColour.blue, flash));
+    emit screenColourChanged(shownColour);
 
     // The text shows whole seconds: most ticks change nothing in it.
     const int secondsLeft = sessionSeconds - int(sessionClock.elapsed() / 1000);
@@ -87,15 +86,50 @@ void Session::tick()
         timeLeft = secondsLeft;
         emit timeLeftChanged(timeLeft);
     }
+    if (!colourShown)
+        scheduleNextTick();
 }
 
 void Session::setSelfTicking(bool on)
 {
     selfTicking = on;
-    if (!on)
+    scheduleNextTick();
+}
+
+void Session::setColourShown(bool shown)
+{
+    if (shown == colourShown)
+        return;
+    colourShown = shown;
+    scheduleNextTick();
+}
+
+// Every tick but those of the flash is on show on its own: a new second of time left, a beat for
+// the tone, a stage change or the end. While the flash is not on show, the timer skips the ticks
+// at which none of them would happen; a whole second of them at most, which keeps this search
+// short.
+void Session::scheduleNextTick()
+{
+    if (!running || !selfTicking) {
         ticker.stop();
-    else if (running)
-        ticker.start();
+        return;
+    }
+    ticker.start(colourShown ? tickIntervalMs : ticksToNextChange() * tickIntervalMs);
+}
+
+int Session::ticksToNextChange() const
+{
+    const qint64 stageMs = stageClock.elapsed();
+    const qint64 sessionMs = sessionClock.elapsed();
+    for (int ticks = 1; ticks < ticksPerSecond; ++ticks) {
+        const qint64 aheadMs = qint64(ticks) * tickIntervalMs;
+        const float fraction = Timeline::rampFraction(stageMs + aheadMs, stageSeconds);
+        if ((stageMs + aheadMs) / 1000 > stageSeconds ||
+            sessionSeconds - int((sessionMs + aheadMs) / 1000) != timeLeft ||
+            Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction) != beat)
+            return ticks;
+    }
+    return ticksPerSecond;
 }
 
 void Session::setBeatFrequency(int hertz)

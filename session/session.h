@@ -11,8 +11,8 @@
 
 // One session of a program: three stages that ramp the beat frequency and the colour from the
 // program's start values to its plateau, hold the plateau, and ramp to its end values, and a
-// flash that fades in and out at the beat frequency. It runs on the session clocks, ticking every
-// 20 ms while it runs, and tells what it changed through its signals; it knows nothing of
+// flash that fades in and out at the beat frequency. It runs on the session clocks, ticking on a
+// 20 ms grid while it runs, and tells what it changed through its signals; it knows nothing of
 // widgets or sound devices. Tests drive tick() by hand in virtual time (SessionClock).
 class Session : public QObject
 {
@@ -26,6 +26,7 @@ public:
     // A precise timer keeps the ticks on their 20 ms grid; a coarse one drifts by up to 5 %,
     // which shows in a fast flash fade.
     static constexpr int tickIntervalMs = 20;
+    static constexpr int ticksPerSecond = 1000 / tickIntervalMs;
 
     explicit Session(QObject *parent = nullptr);
 
@@ -43,6 +44,10 @@ public:
     float flashLevel() const { return flash; }
     // Carried over from one session to the next, as the flash was left.
     Fade fadeDirection() const { return fade; }
+    // As last told by screenColourChanged() and timeLeftChanged().
+    QColor screenColour() const { return shownColour; }
+    int secondsLeft() const { return timeLeft; }
+    bool isColourShown() const { return colourShown; }
 
 public slots:
     // Starts over at the first stage with fresh clocks; a running session is replaced.
@@ -53,9 +58,18 @@ public slots:
     // One step of a running session: flash, ramp, stage change and time left. Does nothing
     // while no session runs.
     void tick();
-    // While on, as it is at first, a running session ticks itself every 20 ms. A caller that
-    // drives tick() itself, to time each tick for instance, turns it off.
+    // While on, as it is at first, a running session ticks itself. A caller that drives tick()
+    // itself, to time each tick for instance, turns it off.
     void setSelfTicking(bool on);
+    // Whether the colour is on show. While it is, a session ticks itself every 20 ms, for the
+    // flash. While it is not, as at first, it wakes only for the ticks of that grid at which the
+    // time left, the beat or the stage changes: at least once a second, and each at the tick it
+    // would have had anyway.
+    void setColourShown(bool shown);
+    // The ticks of the 20 ms grid from this one to the next at which the time left, the beat or
+    // the stage changes, at most a second's worth: how far a session whose colour is not on show
+    // sleeps.
+    int ticksToNextChange() const;
 
 signals:
     void beatFrequencyChanged(int hertz);
@@ -76,9 +90,11 @@ private:
     void changeStage();
     void rampFromPlateau(int length, int toFrequency, const Colour &toColour);
     void finish();
+    void scheduleNextTick();
 
     QTimer ticker;
     bool selfTicking = true;
+    bool colourShown = false;
     const Program *currentProgram = nullptr;
     bool running = false;
     Stage currentStage = Stage::None;
@@ -101,6 +117,7 @@ private:
     Colour rampFromColour {};
     Colour rampToColour {};
     Colour mixedColour {};
+    QColor shownColour = Qt::black;
 };
 
 #endif

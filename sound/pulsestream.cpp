@@ -15,6 +15,9 @@ const int answerTimeoutMs = 5000;
 // What the server keeps buffered ahead of the speakers: enough to ride over a busy moment of a
 // two-core machine, short enough that a stop is heard at once.
 const pa_usec_t bufferedUsec = 300000;
+// The server asks for more once this much of the buffer has played: a third of it, so that the
+// stream wakes ten times a second, not at the sink's own pace.
+const pa_usec_t refillUsec = 100000;
 
 pa_sample_spec sampleSpecFor(const QAudioFormat &format)
 {
@@ -167,7 +170,7 @@ void PulseStream::createStream()
             buffer.maxlength = uint32_t(-1);
             buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &sampleSpec));
             buffer.prebuf = uint32_t(-1);
-            buffer.minreq = uint32_t(-1);
+            buffer.minreq = uint32_t(pa_usec_to_bytes(refillUsec, &sampleSpec));
             buffer.fragsize = uint32_t(-1);
             result = pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS,
                                                 nullptr, nullptr);

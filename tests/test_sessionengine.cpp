@@ -57,6 +57,8 @@ private slots:
     void timeLeftOncePerSecondAndEndingForTheLastSeconds();
     void colourAndFrequencyAlongTheStages();
     void beatFrequencySignalsFollowTheRamp();
+    void skippedTicksChangeNothingButTheFlash_data();
+    void skippedTicksChangeNothingButTheFlash();
     void wallClockJumpChangesNothing();
 
 private:
@@ -229,6 +231,51 @@ void TestSessionEngine::timeLeftOncePerSecondAndEndingForTheLastSeconds()
     }
     // Below one second left the window reads "Ending...": from 300 s on.
     QCOMPARE(toldAt[told.indexOf(0)], qint64(300000));
+}
+
+void TestSessionEngine::skippedTicksChangeNothingButTheFlash_data()
+{
+    QTest::addColumn<int>("program");
+    QTest::addColumn<int>("totalSeconds");
+    QTest::newRow("5 minutes, 20 to 3 to 20 Hz") << 3 << 300;
+    QTest::newRow("30 minutes, Deep Sleep") << 1 << 1800;
+    QTest::newRow("2 h 5 m") << 7 << 7500;
+}
+
+// A session whose colour is not on show ticks only when ticksToNextChange() says; all it tells
+// but the colour must come at the same ticks as when it ticks every 20 ms.
+void TestSessionEngine::skippedTicksChangeNothingButTheFlash()
+{
+    QFETCH(int, program);
+    QFETCH(int, totalSeconds);
+
+    QVector<QByteArray> told[2];
+    int ticks[2] = {0, 0};
+    for (const bool skipping : {false, true}) {
+        QVector<QByteArray> &log = told[skipping];
+        Session session;
+        session.setSelfTicking(false);
+        const qint64 startedAt = virtualNowMs;
+        const auto note = [&](const char *what, int value) {
+            log << QByteArray::number(virtualNowMs - startedAt) + ' ' + what + ' ' +
+                    QByteArray::number(value);
+        };
+        connect(&session, &Session::timeLeftChanged, this, [&](int s) { note("left", s); });
+        connect(&session, &Session::beatFrequencyChanged, this, [&](int hz) { note("beat", hz); });
+        connect(&session, &Session::stageChanged, this,
+                [&](Session::Stage stage) { note("stage", int(stage)); });
+        connect(&session, &Session::finished, this, [&] { note("finished", 0); });
+
+        session.start(ProgramCatalogue::program(program), totalSeconds, false);
+        while (session.isRunning()) {
+            virtualNowMs += Session::tickIntervalMs * (skipping ? session.ticksToNextChange() : 1);
+            session.tick();
+            ++ticks[skipping];
+        }
+    }
+    QCOMPARE(told[true], told[false]);
+    // No tick it woke for was in vain.
+    QVERIFY(ticks[true] <= told[true].size());
 }
 
 void TestSessionEngine::colourAndFrequencyAlongTheStages()
