@@ -37,14 +37,12 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow() = default;
 
-// The sound server converts whatever its output needs from the requested format, so the tone is
-// synthesised in that format alone.
+// The sound server converts whatever its output needs from the format it is played in, so the
+// tone is synthesised in that format alone.
 void MainWindow::setUpTone()
 {
-    const QAudioFormat format = Tone::requestedFormat();
-    generator = new Generator(format, nullptr);
-    toneOutput =
-        new SoundOutput(generator, format, tr("Binaural tone"), toneNotifyIntervalMs, this);
+    generator = new Generator(Tone::playedByteOrder, nullptr);
+    toneOutput = new SoundOutput(generator, tr("Binaural tone"), toneNotifyIntervalMs, this);
     connect(toneOutput, &SoundOutput::notify, generator, &Generator::generateData);
     connect(toneOutput, &SoundOutput::playingChanged, this, &MainWindow::showToneOutputState);
 }

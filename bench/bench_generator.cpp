@@ -42,7 +42,7 @@ qint16 sample(const QByteArray &pcm, int sampleIndex)
 // and returns the largest sample-to-sample step over the next 442 frames as they would be heard.
 int spliceStep(int frame, bool open)
 {
-    Generator generator(Tone::requestedFormat(), nullptr);
+    Generator generator(Tone::playedByteOrder, nullptr);
     generator.setBeatFrequency(10);
     generator.setSecondaryTone(true);
     generator.generateData();
@@ -65,7 +65,7 @@ int spliceStep(int frame, bool open)
 
 int main()
 {
-    Generator generator(Tone::requestedFormat(), nullptr);
+    Generator generator(Tone::playedByteOrder, nullptr);
     generator.setBeatFrequency(10);
     generator.setSecondaryTone(true);
     QByteArray direct(LoopBytes, Qt::Uninitialized);

@@ -300,7 +300,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     // vector state left in use by a fill through Qt's raster engine, as painting leaves it on
     // this thread, then with it cleared. The playing generator belongs to the output's thread, so
     // a generator of this thread stands in for it.
-    Generator ownGenerator(Tone::requestedFormat(), nullptr);
+    Generator ownGenerator(Tone::playedByteOrder, nullptr);
     QVector<double> dirtyMs;
     QVector<double> clearedMs;
     int foundDirty = 0;

@@ -27,7 +27,7 @@ int main(int argc, char *argv[])
     }
 
     // The window's tone has the secondary tone on, as its box is when the window opens.
-    Generator generator(Tone::requestedFormat(), nullptr);
+    Generator generator(Tone::playedByteOrder, nullptr);
     generator.setBeatFrequency(beat);
     generator.setSecondaryTone(true);
     generator.generateData();

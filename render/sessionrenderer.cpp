@@ -4,24 +4,11 @@
 #include "sound/ambientloop.h"
 #include "sound/tone.h"
 
-namespace {
-
-// The generator stores samples in the byte order asked for; in the machine's own they are ready to
-// use as they are.
-QAudioFormat nativeFormat()
-{
-    QAudioFormat format = Tone::requestedFormat();
-    format.setByteOrder(QSysInfo::ByteOrder == QSysInfo::LittleEndian ? QAudioFormat::LittleEndian
-                                                                      : QAudioFormat::BigEndian);
-    return format;
-}
-
-} // namespace
-
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
-    , generator(nativeFormat(), nullptr)
+    // In the machine's own byte order the samples are ready to use as they are.
+    , generator(QSysInfo::ByteOrder, nullptr)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)
 {
     Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);

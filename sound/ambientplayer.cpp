@@ -17,8 +17,7 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
     , device(new LoopDevice)
-    , output(new SoundOutput(device, Tone::requestedFormat(), tr("Ambient sound"),
-                             unusedNotifyIntervalMs, this))
+    , output(new SoundOutput(device, tr("Ambient sound"), unusedNotifyIntervalMs, this))
 {
     // The tone's output tells of an outage of the sound server; the ambient sound shares it.
     output->setOutagesReported(false);

@@ -58,9 +58,9 @@ void releaseWideVectorState()
 
 } // namespace
 
-Generator::Generator(const QAudioFormat &format, QObject *parent)
+Generator::Generator(QSysInfo::Endian byteOrder, QObject *parent)
     : QIODevice(parent)
-    , byteOrder(format.byteOrder())
+    , byteOrder(byteOrder)
     , readPosition(0)
     , leftTermsFrequency(carrier)
     , rightTermsFrequency(carrier + beat)
@@ -225,13 +225,13 @@ void Generator::blendIntoNewLoop()
 qint16 Generator::sampleAt(int sampleIndex) const
 {
     const char *source = buffer.constData() + sampleIndex * 2;
-    return byteOrder == QAudioFormat::LittleEndian ? qFromLittleEndian<qint16>(source)
-                                                   : qFromBigEndian<qint16>(source);
+    return byteOrder == QSysInfo::LittleEndian ? qFromLittleEndian<qint16>(source)
+                                               : qFromBigEndian<qint16>(source);
 }
 
 void Generator::storeSample(char *dest, qint16 value) const
 {
-    if (byteOrder == QAudioFormat::LittleEndian)
+    if (byteOrder == QSysInfo::LittleEndian)
         qToLittleEndian(value, dest);
     else
         qToBigEndian(value, dest);

@@ -1,7 +1,6 @@
 #ifndef GENERATOR_H
 #define GENERATOR_H
 
-#include <QAudioFormat>
 #include <QByteArray>
 #include <QIODevice>
 #include <QVector>
@@ -18,10 +17,9 @@ class Generator : public QIODevice
     Q_OBJECT
 
 public:
-    // The samples are stored in the format's byte order; its other properties are those of
-    // Tone::requestedFormat(), which every sound server takes. The loop is synthesised once here,
-    // with no beat and no secondary tone; the device is left closed.
-    Generator(const QAudioFormat &format, QObject *parent);
+    // The samples are stored in the given byte order. The loop is synthesised once here, with no
+    // beat and no secondary tone; the device is left closed.
+    Generator(QSysInfo::Endian byteOrder, QObject *parent);
     ~Generator() override;
 
     // Opens the device read-only without moving the read position.
@@ -60,7 +58,7 @@ private:
     qint16 sampleAt(int sampleIndex) const;
     void storeSample(char *dest, qint16 value) const;
 
-    QAudioFormat::Endian byteOrder;
+    QSysInfo::Endian byteOrder;
     float carrier = Tone::carrierFrequency;
     float beat = 0.0f;
     bool secondaryToneOn = false;

@@ -1,8 +1,13 @@
 #include "sound/pulsestream.h"
 
+#include "sound/tone.h"
+
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QTimer>
+
+#include <glib.h>
+#include <pulse/glib-mainloop.h>
 
 namespace {
 
@@ -19,53 +24,20 @@ const pa_usec_t bufferedUsec = 300000;
 // stream wakes ten times a second, not at the sink's own pace.
 const pa_usec_t refillUsec = 100000;
 
-pa_sample_spec sampleSpecFor(const QAudioFormat &format)
-{
-    pa_sample_spec sample;
-    sample.rate = uint32_t(format.sampleRate());
-    sample.channels = uint8_t(format.channelCount());
-    const bool littleEndian = format.byteOrder() == QAudioFormat::LittleEndian;
-    if (format.sampleType() == QAudioFormat::Float)
-        sample.format = littleEndian ? PA_SAMPLE_FLOAT32LE : PA_SAMPLE_FLOAT32BE;
-    else if (format.sampleSize() == 8)
-        sample.format = PA_SAMPLE_U8;
-    else
-        sample.format = littleEndian ? PA_SAMPLE_S16LE : PA_SAMPLE_S16BE;
-    return sample;
-}
-
-// The lock of the stream's server loop, held for the scope: the loop's own thread runs the
-// callbacks under it, and every call on the context or the stream needs it.
-class MainloopLock
-{
-public:
-    explicit MainloopLock(pa_threaded_mainloop *mainloop)
-        : mainloop(mainloop)
-    {
-        pa_threaded_mainloop_lock(mainloop);
-    }
-    ~MainloopLock() { pa_threaded_mainloop_unlock(mainloop); }
-    MainloopLock(const MainloopLock &) = delete;
-    MainloopLock &operator=(const MainloopLock &) = delete;
-
-private:
-    pa_threaded_mainloop *mainloop;
-};
+static_assert(Tone::playedByteOrder == QSysInfo::LittleEndian, "the stream plays s16le");
+const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16LE, Tone::framesPerSecond,
+                                         Tone::channelCount};
 
 } // namespace
 
-PulseStream::PulseStream(QIODevice *source, const QAudioFormat &format, const QString &name,
-                         int notifyIntervalMs)
+PulseStream::PulseStream(QIODevice *source, const QString &name, int notifyIntervalMs)
     : source(source)
-    , sampleSpec(sampleSpecFor(format))
     , streamName(name.toUtf8())
-    , notifyBytes(format.bytesForDuration(qint64(notifyIntervalMs) * 1000))
-    , mainloop(pa_threaded_mainloop_new())
+    , notifyBytes(qint64(notifyIntervalMs) * Tone::framesPerSecond / 1000 * Tone::bytesPerFrame)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
 {
-    pa_threaded_mainloop_start(mainloop);
     retryTimer->setSingleShot(true);
     answerTimer->setSingleShot(true);
     answerTimer->setInterval(answerTimeoutMs);
@@ -77,8 +49,6 @@ PulseStream::PulseStream(QIODevice *source, const QAudioFormat &format, const QS
 PulseStream::~PulseStream()
 {
     disconnectFromServer();
-    pa_threaded_mainloop_stop(mainloop);
-    pa_threaded_mainloop_free(mainloop);
 }
 
 void PulseStream::start()
@@ -99,8 +69,8 @@ void PulseStream::stop()
     disconnectFromServer();
 }
 
-// The callbacks run in the server loop's thread; each hands the news to this object's thread,
-// which then reads the current state itself.
+// The callbacks run in this object's thread, from its event loop. A change of state is followed
+// once the callback has returned, since it may end in freeing the context or the stream.
 void PulseStream::contextStateCallback(pa_context *, void *self)
 {
     auto *stream = static_cast<PulseStream *>(self);
@@ -115,23 +85,27 @@ void PulseStream::streamStateCallback(pa_stream *, void *self)
 
 void PulseStream::writeCallback(pa_stream *, size_t, void *self)
 {
-    auto *stream = static_cast<PulseStream *>(self);
-    QMetaObject::invokeMethod(stream, &PulseStream::feed, Qt::QueuedConnection);
+    static_cast<PulseStream *>(self)->feed();
 }
 
 void PulseStream::connectToServer()
 {
     disconnectFromServer();
-    int result;
-    {
-        MainloopLock lock(mainloop);
-        // The mixer lists the stream under this name, as it does the ambient player's.
-        const QByteArray application = QCoreApplication::applicationName().toUtf8();
-        context = pa_context_new(pa_threaded_mainloop_get_api(mainloop), application.constData());
-        pa_context_set_state_callback(context, contextStateCallback, this);
-        result = pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr);
+    // The server's messages join this thread's own event loop, Qt's on GLib's main context, so
+    // that nothing but this thread ever wakes for the sound. Qt made to run without GLib gives
+    // the thread no context of its own. Each connection has a loop of its own: a loop kept on
+    // after a connection was dropped while still connecting was seen never to hear from the next.
+    GMainContext *threadContext = g_main_context_get_thread_default();
+    if (!threadContext) {
+        giveUpConnection(QStringLiteral("Qt runs without GLib's event loop (QT_NO_GLIB)"));
+        return;
     }
-    if (result < 0) {
+    mainloop = pa_glib_mainloop_new(threadContext);
+    // The mixer lists the stream under this name, as it does the ambient player's.
+    const QByteArray application = QCoreApplication::applicationName().toUtf8();
+    context = pa_context_new(pa_glib_mainloop_get_api(mainloop), application.constData());
+    pa_context_set_state_callback(context, contextStateCallback, this);
+    if (pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
         giveUpConnection(serverError());
         return;
     }
@@ -140,13 +114,9 @@ void PulseStream::connectToServer()
 
 void PulseStream::followContextState()
 {
-    pa_context_state_t state;
-    {
-        MainloopLock lock(mainloop);
-        if (!context)
-            return;
-        state = pa_context_get_state(context);
-    }
+    if (!context)
+        return;
+    const pa_context_state_t state = pa_context_get_state(context);
     if (state == PA_CONTEXT_READY && !stream)
         createStream();
     else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
@@ -157,38 +127,29 @@ void PulseStream::followContextState()
 // default if that output goes away.
 void PulseStream::createStream()
 {
-    int result;
-    {
-        MainloopLock lock(mainloop);
-        stream = pa_stream_new(context, streamName.constData(), &sampleSpec, nullptr);
-        if (!stream) {
-            result = -1;
-        } else {
-            pa_stream_set_state_callback(stream, streamStateCallback, this);
-            pa_stream_set_write_callback(stream, writeCallback, this);
-            pa_buffer_attr buffer;
-            buffer.maxlength = uint32_t(-1);
-            buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &sampleSpec));
-            buffer.prebuf = uint32_t(-1);
-            buffer.minreq = uint32_t(pa_usec_to_bytes(refillUsec, &sampleSpec));
-            buffer.fragsize = uint32_t(-1);
-            result = pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS,
-                                                nullptr, nullptr);
-        }
+    stream = pa_stream_new(context, streamName.constData(), &playedSampleSpec, nullptr);
+    if (!stream) {
+        giveUpConnection(serverError());
+        return;
     }
-    if (result < 0)
+    pa_stream_set_state_callback(stream, streamStateCallback, this);
+    pa_stream_set_write_callback(stream, writeCallback, this);
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &playedSampleSpec));
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(pa_usec_to_bytes(refillUsec, &playedSampleSpec));
+    buffer.fragsize = uint32_t(-1);
+    if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) <
+        0)
         giveUpConnection(serverError());
 }
 
 void PulseStream::followStreamState()
 {
-    pa_stream_state_t state;
-    {
-        MainloopLock lock(mainloop);
-        if (!stream)
-            return;
-        state = pa_stream_get_state(stream);
-    }
+    if (!stream)
+        return;
+    const pa_stream_state_t state = pa_stream_get_state(stream);
     if (state == PA_STREAM_READY) {
         answerTimer->start();
         retryDelayMs = firstRetryDelayMs;
@@ -205,27 +166,23 @@ void PulseStream::followStreamState()
 
 void PulseStream::feed()
 {
-    const size_t frameBytes = pa_frame_size(&sampleSpec);
-    qint64 written = 0;
-    {
-        MainloopLock lock(mainloop);
-        if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY)
-            return;
-        size_t wanted = pa_stream_writable_size(stream);
-        wanted -= wanted % frameBytes;
-        if (wanted == 0 || wanted == size_t(-1))
-            return;
-        void *data = nullptr;
-        if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
-            return;
-        wanted -= wanted % frameBytes;
-        written = source->read(static_cast<char *>(data), qint64(wanted));
-        if (written <= 0) {
-            pa_stream_cancel_write(stream);
-            return;
-        }
-        pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
+    const size_t frameBytes = pa_frame_size(&playedSampleSpec);
+    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY)
+        return;
+    size_t wanted = pa_stream_writable_size(stream);
+    wanted -= wanted % frameBytes;
+    if (wanted == 0 || wanted == size_t(-1))
+        return;
+    void *data = nullptr;
+    if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
+        return;
+    wanted -= wanted % frameBytes;
+    const qint64 written = source->read(static_cast<char *>(data), qint64(wanted));
+    if (written <= 0) {
+        pa_stream_cancel_write(stream);
+        return;
     }
+    pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
     answerTimer->start();
     bytesSinceNotify += written;
     while (bytesSinceNotify >= notifyBytes) {
@@ -254,14 +211,12 @@ void PulseStream::giveUpConnection(const QString &reason)
 
 QString PulseStream::serverError() const
 {
-    MainloopLock lock(mainloop);
     return QString::fromUtf8(pa_strerror(context ? pa_context_errno(context) : PA_ERR_UNKNOWN));
 }
 
 void PulseStream::disconnectFromServer()
 {
     answerTimer->stop();
-    MainloopLock lock(mainloop);
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);
@@ -274,5 +229,9 @@ void PulseStream::disconnectFromServer()
         pa_context_disconnect(context);
         pa_context_unref(context);
         context = nullptr;
+    }
+    if (mainloop) {
+        pa_glib_mainloop_free(mainloop);
+        mainloop = nullptr;
     }
 }

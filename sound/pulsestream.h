@@ -1,10 +1,11 @@
 #ifndef PULSESTREAM_H
 #define PULSESTREAM_H
 
-#include <QAudioFormat>
 #include <QObject>
 
 #include <pulse/pulseaudio.h>
+
+struct pa_glib_mainloop;
 
 class QIODevice;
 class QTimer;
@@ -20,10 +21,10 @@ class PulseStream : public QObject
     Q_OBJECT
 
 public:
-    // Reads `source`, which must live in the same thread, in `format`; the stream shows in the
-    // desktop's mixer with the application's name and `name`.
-    PulseStream(QIODevice *source, const QAudioFormat &format, const QString &name,
-                int notifyIntervalMs);
+    // Reads `source`, which must live in the same thread, as Tone plays it (16-bit stereo at
+    // 44,100 Hz, low byte first); the stream shows in the desktop's mixer with the application's
+    // name and `name`.
+    PulseStream(QIODevice *source, const QString &name, int notifyIntervalMs);
     ~PulseStream() override;
 
     void start();
@@ -53,12 +54,12 @@ private:
     QString serverError() const;
 
     QIODevice *source;
-    pa_sample_spec sampleSpec;
     QByteArray streamName;
     qint64 notifyBytes;
     qint64 bytesSinceNotify = 0;
 
-    pa_threaded_mainloop *mainloop;
+    // Made in the stream's own thread with each connection, and freed with it.
+    pa_glib_mainloop *mainloop = nullptr;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
 

@@ -1,7 +1,7 @@
 #ifndef TONE_H
 #define TONE_H
 
-#include <QAudioFormat>
+#include <QSysInfo>
 
 // The constants of the binaural tone, shared by the generator, the window that plays it, the tests
 // and the benchmarks.
@@ -22,18 +22,9 @@ constexpr int blendFrames = 441;
 constexpr float carrierFrequency = 396.0f;
 constexpr float secondaryFrequency = 528.0f;
 
-// What the tone asks the sound server for: 44,100 Hz, two channels, 16-bit signed, low byte first.
-inline QAudioFormat requestedFormat()
-{
-    QAudioFormat format;
-    format.setSampleRate(framesPerSecond);
-    format.setChannelCount(channelCount);
-    format.setSampleSize(16);
-    format.setCodec(QStringLiteral("audio/pcm"));
-    format.setByteOrder(QAudioFormat::LittleEndian);
-    format.setSampleType(QAudioFormat::SignedInt);
-    return format;
-}
+// What every sound of the program is played as: 44,100 Hz, two channels, 16-bit signed, low byte
+// first, which every sound server takes.
+constexpr QSysInfo::Endian playedByteOrder = QSysInfo::LittleEndian;
 
 } // namespace Tone
 

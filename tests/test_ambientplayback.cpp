@@ -186,12 +186,12 @@ void TestAmbientPlayback::neverClipsWithTheTone()
     const qint64 loopFrames = AmbientLoop::decode(file, &error).frameCount();
     QVERIFY2(error.isEmpty(), qPrintable(error));
 
-    auto *generator = new Generator(Tone::requestedFormat(), nullptr);
+    auto *generator = new Generator(Tone::playedByteOrder, nullptr);
     generator->setBeatFrequency(20);
     generator->setSecondaryTone(true);
     generator->generateData();
     generator->open(QIODevice::ReadOnly);
-    SoundOutput tone(generator, Tone::requestedFormat(), QStringLiteral("tone"), 15000);
+    SoundOutput tone(generator, QStringLiteral("tone"), 15000);
     AmbientPlayer player;
     player.setFile(file);
     const qint64 started = recording->update();

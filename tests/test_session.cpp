@@ -231,8 +231,8 @@ void TestSession::visualizerClick()
     QVERIFY(!screenShown());
     QTest::mouseClick(visualizer, Qt::LeftButton);
     QVERIFY(screenShown());
-    QTRY_COMPARE_WITH_TIMEOUT(WindowParts::sessionScreen()->geometry(), QGuiApplication::primaryScreen()->geometry(),
-                              5000);
+    QTRY_COMPARE_WITH_TIMEOUT(WindowParts::sessionScreen()->geometry(),
+                              QGuiApplication::primaryScreen()->geometry(), 5000);
 
     // Unchecking never hides it.
     visualizer->setChecked(true);
