@@ -20,6 +20,7 @@
 #include "sound/generator.h"
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
+#include "tests/windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -113,20 +114,6 @@ void runEventLoopFor(int milliseconds)
     loop.exec();
 }
 
-SessionScreen *sessionScreen()
-{
-    for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (auto *screen = qobject_cast<SessionScreen *>(widget))
-            return screen;
-    }
-    return nullptr;
-}
-
-template<typename T> T *child(MainWindow &window, const char *name = nullptr)
-{
-    return name ? window.findChild<T *>(QLatin1String(name)) : window.findChild<T *>();
-}
-
 // Nanoseconds this thread has spent runnable but waiting for a CPU, from the scheduler's own
 // accounting: tells the lateness that other processes on the machine cause from the program's own.
 class RunQueueWait
@@ -217,8 +204,8 @@ QString argument(const QStringList &arguments, const QString &name, const QStrin
 int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeconds,
                const QString &dumpPath)
 {
-    Session *session = child<Session>(window);
-    SoundOutput *output = child<SoundOutput>(window);
+    Session *session = WindowParts::child<Session>(&window);
+    SoundOutput *output = WindowParts::child<SoundOutput>(&window);
     // Lives in the output's thread, where each notification resynthesises it.
     Generator *generator = qobject_cast<Generator *>(output->source());
 
@@ -273,15 +260,15 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
         }
     });
 
-    child<QPushButton>(window, "program1")->click();
-    child<QCheckBox>(window, "Visualizer")->setChecked(screenShown);
-    child<QPushButton>(window, "startButton")->click();
+    WindowParts::child<QPushButton>(&window, "program1")->click();
+    WindowParts::child<QCheckBox>(&window, "Visualizer")->setChecked(screenShown);
+    WindowParts::child<QPushButton>(&window, "startButton")->click();
     if (!session->isRunning()) {
         std::fputs("bench_session: the session did not start\n", stderr);
         return 1;
     }
     // Made at its first show: none with the screen hidden.
-    SessionScreen *screen = sessionScreen();
+    SessionScreen *screen = WindowParts::sessionScreen();
     if (screenShown && !QTest::qWaitForWindowExposed(screen)) {
         std::fputs("bench_session: the session screen was not exposed\n", stderr);
         return 1;
@@ -322,7 +309,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     const bool stillRunning = session->isRunning();
     const bool audioPlaying = output->isPlaying();
     const bool screenActive = screen && screen->isActiveWindow();
-    child<QPushButton>(window, "startButton")->click();
+    WindowParts::child<QPushButton>(&window, "startButton")->click();
 
     // A tick in progress when recording stopped has a start without an end.
     const int ticks = qMin(tickStart.size(), tickEnd.size());
@@ -429,9 +416,9 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
 
 int runCycles(MainWindow &window, int count, bool screenShown)
 {
-    Session *session = child<Session>(window);
-    child<QPushButton>(window, "program1")->click();
-    child<QCheckBox>(window, "Visualizer")->setChecked(screenShown);
+    Session *session = WindowParts::child<Session>(&window);
+    WindowParts::child<QPushButton>(&window, "program1")->click();
+    WindowParts::child<QCheckBox>(&window, "Visualizer")->setChecked(screenShown);
     runEventLoopFor(1000);
     put("rss_start_kib", QString::number(residentKiB()));
     put("rss_anon_start_kib", QString::number(statusKiB("RssAnon")));
@@ -439,7 +426,7 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_start_kib", QString::number(statusKiB("RssShmem")));
     put("heap_start_kib", QString::number(heapInUseKiB()));
 
-    QPushButton *startButton = child<QPushButton>(window, "startButton");
+    QPushButton *startButton = WindowParts::child<QPushButton>(&window, "startButton");
     const QVector<int> checkpoints {1, 10, 100, 500, count};
     QElapsedTimer clock;
     clock.start();
@@ -490,8 +477,9 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_end_kib", QString::number(statusKiB("RssShmem")));
     put("heap_end_kib", QString::number(heapInUseKiB()));
     put("screen_visible_at_end",
-        sessionScreen() && sessionScreen()->isVisible() ? QStringLiteral("yes")
-                                                        : QStringLiteral("no"));
+        WindowParts::sessionScreen() && WindowParts::sessionScreen()->isVisible()
+            ? QStringLiteral("yes")
+            : QStringLiteral("no"));
     return 0;
 }
 

@@ -69,19 +69,16 @@ void Session::tick()
         fade = fade == Fade::In ? Fade::Out : Fade::In;
     }
 
-    setBeatFrequency(Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction));
+    setBeatFrequency(beatAt(fraction));
 
-    if (stageClock.elapsed() / 1000 > stageSeconds)
+    if (stageOverAt(stageClock.elapsed()))
         changeStage();
 
     mixedColour = Timeline::mixColours(rampFromColour, rampToColour, fraction);
-    shownColour = QColor(Timeline::screenComponent(mixedColour.red, flash),
-                         Timeline::screenComponent(mixedColour.green, flash),
-                         Timeline::screenComponent(mixedColour.blue, flash));
-    emit screenColourChanged(shownColour);
+    emit screenColourChanged(screenColour());
 
     // The text shows whole seconds: most ticks change nothing in it.
-    const int secondsLeft = sessionSeconds - int(sessionClock.elapsed() / 1000);
+    const int secondsLeft = secondsLeftAt(sessionClock.elapsed());
     if (secondsLeft != timeLeft) {
         timeLeft = secondsLeft;
         emit timeLeftChanged(timeLeft);
@@ -123,13 +120,23 @@ int Session::ticksToNextChange() const
     const qint64 sessionMs = sessionClock.elapsed();
     for (int ticks = 1; ticks < ticksPerSecond; ++ticks) {
         const qint64 aheadMs = qint64(ticks) * tickIntervalMs;
-        const float fraction = Timeline::rampFraction(stageMs + aheadMs, stageSeconds);
-        if ((stageMs + aheadMs) / 1000 > stageSeconds ||
-            sessionSeconds - int((sessionMs + aheadMs) / 1000) != timeLeft ||
-            Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction) != beat)
+        if (stageOverAt(stageMs + aheadMs) || secondsLeftAt(sessionMs + aheadMs) != timeLeft ||
+            beatAt(Timeline::rampFraction(stageMs + aheadMs, stageSeconds)) != beat)
             return ticks;
     }
     return ticksPerSecond;
+}
+
+QColor Session::screenColour() const
+{
+    return QColor(Timeline::screenComponent(mixedColour.red, flash),
+                  Timeline::screenComponent(mixedColour.green, flash),
+                  Timeline::screenComponent(mixedColour.blue, flash));
+}
+
+int Session::beatAt(float fraction) const
+{
+    return Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction);
 }
 
 void Session::setBeatFrequency(int hertz)

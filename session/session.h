@@ -45,7 +45,7 @@ public:
     // Carried over from one session to the next, as the flash was left.
     Fade fadeDirection() const { return fade; }
     // As last told by screenColourChanged() and timeLeftChanged().
-    QColor screenColour() const { return shownColour; }
+    QColor screenColour() const;
     int secondsLeft() const { return timeLeft; }
     bool isColourShown() const { return colourShown; }
 
@@ -91,6 +91,10 @@ private:
     void rampFromPlateau(int length, int toFrequency, const Colour &toColour);
     void finish();
     void scheduleNextTick();
+    // What a tick at these clock readings finds: tick() and ticksToNextChange() must agree.
+    bool stageOverAt(qint64 stageMs) const { return stageMs / 1000 > stageSeconds; }
+    int secondsLeftAt(qint64 sessionMs) const { return sessionSeconds - int(sessionMs / 1000); }
+    int beatAt(float fraction) const;
 
     QTimer ticker;
     bool selfTicking = true;
@@ -117,7 +121,6 @@ private:
     Colour rampFromColour {};
     Colour rampToColour {};
     Colour mixedColour {};
-    QColor shownColour = Qt::black;
 };
 
 #endif
