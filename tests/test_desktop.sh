@@ -65,6 +65,8 @@ has_own_icon() {
     python3 - "$work/icon.txt" "$work/icon.rgba" >"$work/icon.size" <<'EOF' || return 1
 import sys
 text = open(sys.argv[1]).read()
+if "=" not in text:
+    sys.exit(1)
 values = [int(v) for v in text.split("=", 1)[1].split(",")]
 width, height = values[0], values[1]
 pixels = values[2:2 + width * height]
@@ -85,18 +87,34 @@ EOF
     awk -v e="$error" 'BEGIN { exit !(e < 0.04) }'
 }
 
+# If the window does not show the icon, what each of the program's windows carries is printed, to
+# tell a missing icon from a wrong window.
+shows_own_icon() {
+    has_own_icon "$1" && return 0
+    local window
+    for window in $(xdotool search --class "^$startup_class\$" 2>/dev/null); do
+        echo "     window $window:" $(xprop -id "$window" WM_NAME WM_STATE | head -n 2)
+        echo "       $(xprop -id "$window" -notype 32c _NET_WM_ICON | cut -c 1-60)"
+    done
+    return 1
+}
+
 check "the main window's WM_CLASS" has_identity "$main"
-check "the main window shows Velmora's icon" has_own_icon "$main"
+check "the main window shows Velmora's icon" shows_own_icon "$main"
 
 # Start the first program with Visualizer on, as it is by default: the session screen opens.
 # Clicks go to the buttons' centres in the form, at the window's scale.
 click() { xdotool mousemove --window "$main" "$(($1 * 5 / 4))" "$(($2 * 5 / 4))" click 1; }
 click 145 76
 click 457 416
+# The screen's flash surface and time label are native child windows of the same class; the
+# screen itself is the other window the window manager manages (it marks those with WM_STATE).
 session_screen() {
     local window
     for window in $(xdotool search --onlyvisible --class "^$startup_class\$" 2>/dev/null); do
-        [ "$window" != "$main" ] && echo "$window" && return 0
+        [ "$window" != "$main" ] &&
+            xprop -id "$window" WM_STATE 2>/dev/null | grep -q '^WM_STATE(WM_STATE)' &&
+            echo "$window" && return 0
     done
     return 1
 }
@@ -108,7 +126,7 @@ done
 check "the session screen opened" test -n "$screen"
 if [ -n "$screen" ]; then
     check "the session screen's WM_CLASS" has_identity "$screen"
-    check "the session screen shows Velmora's icon" has_own_icon "$screen"
+    check "the session screen shows Velmora's icon" shows_own_icon "$screen"
 fi
 
 finish
