@@ -4,20 +4,18 @@
 function flush(    i, part, top, seen) {
     if (!frames)
         return
-    if (comm == "threaded-ml") {
-        part = "libpulse's own thread (stream requests, socket, wake-ups)"
-        top = at["pa_mainloop_run"]
-    } else if (comm != "velmora") {
-        part = "other threads (" comm ")"
-    } else if ("Generator::generateData" in at) {
+    # Thread names are cut to 15 characters: "SoundOutput Bin" is the tone's output thread.
+    if ("Generator::generateData" in at) {
         part = "tone resynthesis (Generator::generateData, every 15 s)"
         top = at["Generator::generateData"]
+    } else if (comm ~ /^SoundOutput/) {
+        part = "sound feed on its own thread (" comm ": PulseStream, readData, pa_stream_write)"
+        top = at["QEventLoop::exec"]
+    } else if (comm != "velmora") {
+        part = "other threads (" comm ")"
     } else if ("Session::tick" in at) {
         part = "session tick (Session::tick and the widgets it drives)"
         top = at["Session::tick"]
-    } else if (feed) {
-        part = "audio feed on the GUI thread (QAudioOutput's 20 ms timer: readData, pa_stream_write)"
-        top = feed
     } else {
         part = "event loop: sleeping, waking, timer and event dispatch"
         top = at["g_main_context_iteration"]
@@ -30,10 +28,14 @@ function flush(    i, part, top, seen) {
         }
     total++
     frames = 0
-    feed = 0
     delete at
 }
-/^[^ \t]/ { flush(); comm = $1; next }
+/^[^ \t]/ {
+    flush()
+    comm = $0
+    sub(/[ \t]+[0-9]+[ \t]*$/, "", comm)
+    next
+}
 /^$/ { flush(); next }
 {
     line = $0
@@ -44,8 +46,6 @@ function flush(    i, part, top, seen) {
     frame[++frames] = line
     if (!(line in at))
         at[line] = frames
-    if (dso ~ /libqtmedia_pulse/)
-        feed = frames
 }
 END {
     flush()
