@@ -276,7 +276,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
 
     runEventLoopFor(1000 * warmupSeconds);
     const QSize screenSize = screen ? screen->size() : QSize();
-    const bool screenVisible = screen && screen->isVisible();
+    const bool screenVisible = WindowParts::sessionScreenShown();
     recording = true;
     const qint64 recordingFrom = clock.nsecsElapsed();
     runEventLoopFor(1000 * seconds);
@@ -477,9 +477,7 @@ int runCycles(MainWindow &window, int count, bool screenShown)
     put("rss_shmem_end_kib", QString::number(statusKiB("RssShmem")));
     put("heap_end_kib", QString::number(heapInUseKiB()));
     put("screen_visible_at_end",
-        WindowParts::sessionScreen() && WindowParts::sessionScreen()->isVisible()
-            ? QStringLiteral("yes")
-            : QStringLiteral("no"));
+        WindowParts::sessionScreenShown() ? QStringLiteral("yes") : QStringLiteral("no"));
     return 0;
 }
 

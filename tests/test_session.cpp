@@ -64,13 +64,6 @@ private:
     SoundOutput *toneOutput = nullptr;
 };
 
-// The session screen is made at its first show.
-static bool screenShown()
-{
-    const SessionScreen *screen = WindowParts::sessionScreen();
-    return screen && screen->isVisible();
-}
-
 void TestSession::init()
 {
     virtualNowMs = 1000000;
@@ -111,7 +104,7 @@ void TestSession::startWithoutProgramIsRefused()
     QVERIFY(!session->isRunning());
     QCOMPARE(button("startButton")->text(), QStringLiteral("Start"));
     QVERIFY(programButtonsEnabled(true));
-    QVERIFY(!screenShown());
+    QVERIFY(!WindowParts::sessionScreenShown());
     QVERIFY(!toneOutput->isPlaying());
 }
 
@@ -129,7 +122,7 @@ void TestSession::startAndStop()
     QCOMPARE(inToneThread(&Generator::carrierFrequency), Tone::carrierFrequency);
     QVERIFY(inToneThread(&Generator::isOpen));
     QTRY_VERIFY_WITH_TIMEOUT(toneOutput->isPlaying(), 5000);
-    QVERIFY(screenShown());
+    QVERIFY(WindowParts::sessionScreenShown());
     for (const char *alwaysUsable : {"hours", "minutes", "comboBox", "Tone", "Visualizer"})
         QVERIFY(part<QWidget>(alwaysUsable)->isEnabled());
 
@@ -140,7 +133,7 @@ void TestSession::startAndStop()
     QCOMPARE(headline(), QStringLiteral("Deep Sleep"));
     QVERIFY(!inToneThread(&Generator::isOpen));
     // A screen the user is looking at keeps its last colour until they close it.
-    QVERIFY(screenShown());
+    QVERIFY(WindowParts::sessionScreenShown());
 
     // The next session starts over with fresh clocks, and the session's timer ticks it.
     click("startButton");
@@ -187,7 +180,7 @@ void TestSession::optionsAtStart()
     click("program5");
     click("startButton");
     QCOMPARE(inToneThread(&Generator::secondaryTone), tone);
-    QCOMPARE(screenShown(), visualizer);
+    QCOMPARE(WindowParts::sessionScreenShown(), visualizer);
     // The flash, and with it a tick every 20 ms, only while the screen shows it.
     QCOMPARE(session->isColourShown(), visualizer);
 }
@@ -223,14 +216,14 @@ void TestSession::visualizerClick()
     QTest::mouseClick(visualizer, Qt::LeftButton);
     QTest::mouseClick(visualizer, Qt::LeftButton);
     QVERIFY(visualizer->isChecked());
-    QVERIFY(!screenShown());
+    QVERIFY(!WindowParts::sessionScreenShown());
 
     visualizer->setChecked(false);
     click("program6");
     click("startButton");
-    QVERIFY(!screenShown());
+    QVERIFY(!WindowParts::sessionScreenShown());
     QTest::mouseClick(visualizer, Qt::LeftButton);
-    QVERIFY(screenShown());
+    QVERIFY(WindowParts::sessionScreenShown());
     QTRY_COMPARE_WITH_TIMEOUT(WindowParts::sessionScreen()->geometry(),
                               QGuiApplication::primaryScreen()->geometry(), 5000);
 
@@ -238,14 +231,14 @@ void TestSession::visualizerClick()
     visualizer->setChecked(true);
     QTest::mouseClick(visualizer, Qt::LeftButton);
     QVERIFY(!visualizer->isChecked());
-    QVERIFY(screenShown());
+    QVERIFY(WindowParts::sessionScreenShown());
 
     // Escape hides it; the session, its tone and the next tick go on, and the box follows at
     // once, and again at each tick.
     QVERIFY(session->isColourShown());
     visualizer->setChecked(true);
     QTest::keyClick(WindowParts::sessionScreen(), Qt::Key_Escape);
-    QVERIFY(!screenShown());
+    QVERIFY(!WindowParts::sessionScreenShown());
     QVERIFY(!session->isColourShown());
     QVERIFY(!visualizer->isChecked());
     visualizer->setChecked(true);
@@ -261,7 +254,7 @@ void TestSession::sessionEndsByItself()
     SessionClock::setTimeSource(virtualTime);
     click("program3");
     click("startButton");
-    QVERIFY(screenShown());
+    QVERIFY(WindowParts::sessionScreenShown());
     const qint64 startedAt = virtualNowMs;
     while (session->isRunning() && virtualNowMs - startedAt < 400000) {
         virtualNowMs += 20;
@@ -272,7 +265,7 @@ void TestSession::sessionEndsByItself()
     QVERIFY(!session->isRunning());
     QCOMPARE(button("startButton")->text(), QStringLiteral("Start"));
     QVERIFY(programButtonsEnabled(true));
-    QVERIFY(!screenShown());
+    QVERIFY(!WindowParts::sessionScreenShown());
     QVERIFY(!inToneThread(&Generator::isOpen));
     QVERIFY(!toneOutput->isPlaying());
     QCOMPARE(headline(), QStringLiteral("Ending..."));

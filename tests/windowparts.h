@@ -25,6 +25,13 @@ inline SessionScreen *sessionScreen()
     return nullptr;
 }
 
+// The session screen is made at its first show: none yet is a screen not shown.
+inline bool sessionScreenShown()
+{
+    const SessionScreen *screen = sessionScreen();
+    return screen && screen->isVisible();
+}
+
 } // namespace WindowParts
 
 #endif
