@@ -8,9 +8,10 @@
 #include <complex>
 #include <utility>
 
-Recording::Recording(const QString &path, const QString &sink)
+Recording::Recording(const QString &path, const QString &sink, int latencyMs)
     : path(path)
     , sink(sink.isEmpty() ? qEnvironmentVariable("VELMORA_TEST_SINK") : sink)
+    , latencyMs(latencyMs)
     , file(path)
 {
 }
@@ -32,11 +33,13 @@ bool Recording::start(QString *error)
         return false;
     }
     // Without a latency of its own, parec gets the monitor in blocks of up to two seconds, which
-    // would blur every time measured against the moment of a click.
+    // would blur every time measured against the moment of a click and hold up every wait on the
+    // recording.
     parec.start(QStringLiteral("parec"),
                 {QStringLiteral("--raw"), QStringLiteral("-d"), sink + QStringLiteral(".monitor"),
                  QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                 QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=10"), path});
+                 QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=%1").arg(latencyMs),
+                 path});
     if (!parec.waitForStarted(5000)) {
         *error = QStringLiteral("parec did not start: ") + parec.errorString();
         return false;

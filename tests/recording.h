@@ -14,8 +14,15 @@ class Recording
 {
 public:
     static constexpr int FramesPerSecond = 44100;
+    // parec's latency. Short, the recording marks the moment of a click closely. But PipeWire runs
+    // its whole graph at the shortest latency a client asks for, and at 10 ms it misses a cycle
+    // now and then on a busy machine, zeroing or delaying frames of every stream: a test that
+    // compares the sound sample for sample records at a tenth of a second.
+    static constexpr int ClickTimingLatencyMs = 10;
+    static constexpr int SampleExactLatencyMs = 100;
 
-    explicit Recording(const QString &path, const QString &sink = QString());
+    explicit Recording(const QString &path, const QString &sink = QString(),
+                       int latencyMs = ClickTimingLatencyMs);
     ~Recording();
 
     // Starts parec and waits until its first data arrive; false, with the reason, if it cannot.
@@ -32,6 +39,7 @@ public:
 private:
     QString path;
     QString sink;
+    int latencyMs;
     QProcess parec;
     QFile file;
     QByteArray pcm;

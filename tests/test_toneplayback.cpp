@@ -1,15 +1,15 @@
 #include "sound/generator.h"
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
+#include "tests/recording.h"
 #include "tests/referencetone.h"
 
-#include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <atomic>
 #include <cstdlib>
+#include <memory>
 
 using ReferenceTone::LoopFrames;
 using ReferenceTone::sampleAt;
@@ -56,15 +56,12 @@ private slots:
 
 private:
     void startRecording();
-    qint64 recordedFrames();
     bool toneRecorded(qint64 frames);
     void createGenerator();
     void play();
 
     QTemporaryDir directory;
-    QProcess *recorder = nullptr;
-    QFile recordingFile;
-    QByteArray recording;
+    std::unique_ptr<Recording> recording;
     Generator *generator = nullptr;
     SoundOutput *output = nullptr;
     // Written in the output's thread, at each notify.
@@ -89,48 +86,25 @@ void TestTonePlayback::cleanup()
         delete generator;
     output = nullptr;
     generator = nullptr;
-    if (recorder) {
-        recorder->terminate();
-        recorder->waitForFinished(5000);
-        delete recorder;
-        recorder = nullptr;
-    }
-    recordingFile.close();
-    recording.clear();
+    recording.reset();
 }
 
-// Records the sink's monitor. Without a latency of its own parec gets the monitor in blocks of up
-// to two seconds, and the tests wait on what the recording holds. A tenth of a second is prompt
-// enough for those waits: PipeWire runs its whole graph at the shortest latency a client asks for,
-// and at 10 ms it misses a cycle now and then on a busy machine, zeroing or delaying frames of
-// every stream. The recording is running once its file grows.
+// Records the sink's monitor, at the latency that keeps PipeWire's graph steady for a sample-exact
+// comparison.
 void TestTonePlayback::startRecording()
 {
-    const QString path =
-        directory.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".raw");
-    recorder = new QProcess;
-    recorder->start("parec",
-                    {"--raw", "-d", qEnvironmentVariable("VELMORA_TEST_SINK") + ".monitor",
-                     "--format=s16le", "--rate=44100", "--channels=2", "--latency-msec=100", path});
-    QVERIFY(recorder->waitForStarted(5000));
-    recordingFile.setFileName(path);
-    QTRY_VERIFY_WITH_TIMEOUT((recordingFile.isOpen() || recordingFile.open(QIODevice::ReadOnly)) &&
-                                 recordedFrames() > 0,
-                             10000);
-}
-
-// Takes in what parec has written since the last call.
-qint64 TestTonePlayback::recordedFrames()
-{
-    recording += recordingFile.readAll();
-    return recording.size() / 4;
+    recording = std::make_unique<Recording>(
+        directory.filePath(QString::fromLatin1(QTest::currentTestFunction()) + ".raw"), QString(),
+        Recording::SampleExactLatencyMs);
+    QString error;
+    QVERIFY2(recording->start(&error), qPrintable(error));
 }
 
 // True once the recording holds `frames` frames from the tone's first sounding one on.
 bool TestTonePlayback::toneRecorded(qint64 frames)
 {
-    const qint64 recorded = recordedFrames();
-    const qint64 first = firstSoundingFrame(recording);
+    const qint64 recorded = recording->update();
+    const qint64 first = firstSoundingFrame(recording->data());
     return first >= 0 && recorded >= first + frames;
 }
 
@@ -173,12 +147,13 @@ void TestTonePlayback::playsTheLoopSampleForSample()
 
     // The loop starts with its fade-in, so its first sounding frame marks where it begins.
     const QByteArray loop = ReferenceTone::loop(396, 10, true, 1);
-    const qint64 recordedStart = firstSoundingFrame(recording);
+    const QByteArray &pcm = recording->data();
+    const qint64 recordedStart = firstSoundingFrame(pcm);
     const qint64 loopStart = firstSoundingFrame(loop);
-    const qint64 length = recording.size() / 4 - recordedStart;
+    const qint64 length = pcm.size() / 4 - recordedStart;
     QVERIFY(length < LoopFrames - loopStart);
     for (qint64 k = 0; k < length; ++k) {
-        if (!sameFrame(recording, recordedStart + k, loop, loopStart + k))
+        if (!sameFrame(pcm, recordedStart + k, loop, loopStart + k))
             QFAIL(qPrintable(QString("loop frame %1 differs").arg(loopStart + k)));
     }
 }
@@ -218,12 +193,13 @@ void TestTonePlayback::toneChangeTakesEffectAtNextNotify()
 
     const QByteArray toneOn = ReferenceTone::loop(396, 10, true, 1);
     const QByteArray toneOff = ReferenceTone::loop(396, 10, false, 1);
-    const qint64 recordedStart = firstSoundingFrame(recording);
-    const qint64 length = recording.size() / 4 - recordedStart;
+    const QByteArray &pcm = recording->data();
+    const qint64 recordedStart = firstSoundingFrame(pcm);
+    const qint64 length = pcm.size() / 4 - recordedStart;
 
     qint64 splice = 0;
     while (splice < length &&
-           sameFrame(recording, recordedStart + splice, toneOn, (firstFrame + splice) % LoopFrames))
+           sameFrame(pcm, recordedStart + splice, toneOn, (firstFrame + splice) % LoopFrames))
         ++splice;
     qInfo("toggled at %lld ms of the stream, resynthesised at %lld ms, change heard from %lld ms",
           toggledFrame * 1000 / FramesPerSecond, notifyFrame * 1000 / FramesPerSecond,
@@ -246,8 +222,8 @@ void TestTonePlayback::toneChangeTakesEffectAtNextNotify()
     const int allowedStep = sineStep + 2 * 26212 / BlendFrames + 1;
     for (qint64 k = splice - 1; k < splice + BlendFrames; ++k) {
         for (int channel = 0; channel < 2; ++channel) {
-            const int step = sampleAt(recording, 2 * (recordedStart + k + 1) + channel) -
-                sampleAt(recording, 2 * (recordedStart + k) + channel);
+            const int step = sampleAt(pcm, 2 * (recordedStart + k + 1) + channel) -
+                sampleAt(pcm, 2 * (recordedStart + k) + channel);
             QVERIFY2(
                 std::abs(step) <= allowedStep,
                 qPrintable(
@@ -255,7 +231,7 @@ void TestTonePlayback::toneChangeTakesEffectAtNextNotify()
         }
     }
     for (qint64 k = splice + BlendFrames; k < length; ++k) {
-        if (!sameFrame(recording, recordedStart + k, toneOff, (firstFrame + k) % LoopFrames))
+        if (!sameFrame(pcm, recordedStart + k, toneOff, (firstFrame + k) % LoopFrames))
             QFAIL(qPrintable(QString("frame %1 after the splice differs from the loop without "
                                      "the secondary tone")
                                  .arg(k - splice)));
