@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <wayland-client.h>
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -24,47 +25,79 @@ const char *qtOption(int argc, char *argv[], const char *name)
     return nullptr;
 }
 
-// Qt's X11 platform ends the process with abort() and a core dump when it cannot open its display,
-// and gives the program no way to catch that. So, when Qt is going to use X11, the program first
-// opens the display itself, through the same libxcb, DISPLAY and XAUTHORITY as Qt's platform, and
-// closes it again: a failure there is the failure Qt would have met. Other platforms (Wayland,
-// offscreen, a list to try in turn) report their own failures.
-bool displayReachable(int argc, char *argv[])
+// Qt ends the process with abort() and a core dump when its platform cannot reach its display, and
+// gives the program no way to catch that. So the program first connects to the display itself,
+// through the same libraries and variables as Qt's platform, and disconnects again: a failure
+// there is the failure Qt would have met.
+bool x11Reachable(int argc, char *argv[])
 {
-    QByteArray platform = qtOption(argc, argv, "-platform");
-    if (platform.isNull())
-        platform = qgetenv("QT_QPA_PLATFORM");
-    if (platform.isEmpty()) {
-        // Unless told otherwise Qt uses X11, or Wayland in a Wayland session.
-        if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            return true;
-    } else if (platform != "xcb" && !platform.startsWith("xcb:")) {
-        return true;
-    }
     xcb_connection_t *connection = xcb_connect(qtOption(argc, argv, "-display"), nullptr);
     const bool reachable = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
     return reachable;
 }
 
+bool waylandReachable()
+{
+    wl_display *display = wl_display_connect(nullptr);
+    if (display)
+        wl_display_disconnect(display);
+    return display != nullptr;
+}
+
+enum class DisplayCheck { Reachable, X11Unreachable, WaylandUnreachable };
+
+// Which display Qt is going to open, and whether it can. Qt takes the first platform of a list
+// ("wayland;xcb") that starts. Unless told otherwise it uses Wayland in a Wayland session, and X11
+// elsewhere; other platforms (offscreen, eglfs) report their own failures.
+DisplayCheck findDisplay(int argc, char *argv[])
+{
+    QByteArray platforms = qtOption(argc, argv, "-platform");
+    if (platforms.isNull())
+        platforms = qgetenv("QT_QPA_PLATFORM");
+    if (platforms.isEmpty())
+        platforms = qgetenv("XDG_SESSION_TYPE") == "wayland" ? "wayland;xcb" : "xcb";
+    DisplayCheck failure = DisplayCheck::Reachable;
+    for (const QByteArray &platform : platforms.split(';')) {
+        const QByteArray name = platform.split(':').first();
+        if (name == "xcb") {
+            if (x11Reachable(argc, argv))
+                return DisplayCheck::Reachable;
+            if (failure == DisplayCheck::Reachable)
+                failure = DisplayCheck::X11Unreachable;
+        } else if (name.startsWith("wayland")) {
+            if (waylandReachable())
+                return DisplayCheck::Reachable;
+            if (failure == DisplayCheck::Reachable)
+                failure = DisplayCheck::WaylandUnreachable;
+        } else {
+            return DisplayCheck::Reachable;
+        }
+    }
+    return failure;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!displayReachable(argc, argv)) {
+    switch (findDisplay(argc, argv)) {
+    case DisplayCheck::Reachable:
+        break;
+    case DisplayCheck::X11Unreachable:
         std::fputs("Velmora needs a display: run it on a desktop, set DISPLAY, or start it under "
                    "xvfb-run.\n",
                    stderr);
         return 1;
+    case DisplayCheck::WaylandUnreachable:
+        std::fputs("Velmora needs a display: run it on a desktop, or set WAYLAND_DISPLAY to the "
+                   "socket of a running Wayland compositor.\n",
+                   stderr);
+        return 1;
     }
     // The window has a fixed size: on a desktop set to larger text (Xft.dpi) or a scale factor,
-    // the whole window must grow with its fonts. Qt 5 rounds the factor to a whole number unless
-    // told to pass it through, which would leave 125 % at 100 % and blow 150 % up to 200 %.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-
+    // the whole window grows with its fonts, by the desktop's exact factor, as Qt scales by
+    // default.
     QApplication application(argc, argv);
     QCoreApplication::setApplicationName("Velmora");
     // Wayland matches a window to its launcher by the desktop file's name. X11 docks match by

@@ -1,29 +1,97 @@
 #include "display/flashscreen.h"
 
+#include <QExposeEvent>
+#include <QOpenGLContext>
+#include <QOpenGLFunctions>
+#include <QWindow>
+
+#include <memory>
+
+// The native window the colour is drawn in. It takes no input, so that keys and clicks reach the
+// widgets around it: Escape closes the session screen whatever was clicked last.
+class FlashWindow : public QWindow
+{
+public:
+    explicit FlashWindow(const FlashScreen &screen)
+        : screen(screen)
+    {
+        setSurfaceType(QSurface::OpenGLSurface);
+        setFlags(flags() | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
+    }
+
+    bool makeCurrent()
+    {
+        if (!context) {
+            context = std::make_unique<QOpenGLContext>();
+            context->setFormat(requestedFormat());
+            if (!context->create())
+                return false;
+        }
+        return context->makeCurrent(this);
+    }
+
+    void paint()
+    {
+        if (!isExposed() || !makeCurrent())
+            return;
+        const QSize pixels = size() * devicePixelRatio();
+        QOpenGLFunctions *gl = context->functions();
+        gl->glViewport(0, 0, pixels.width(), pixels.height());
+        const QColor colour = screen.colour();
+        gl->glClearColor(colour.redF(), colour.greenF(), colour.blueF(), 1.0f);
+        // Nothing is drawn: clearing the colour buffer fills the whole surface.
+        gl->glClear(GL_COLOR_BUFFER_BIT);
+        context->swapBuffers(this);
+    }
+
+    QImage grab()
+    {
+        if (!makeCurrent())
+            return {};
+        const QSize pixels = size() * devicePixelRatio();
+        QImage image(pixels, QImage::Format_RGBA8888);
+        context->functions()->glReadPixels(0, 0, pixels.width(), pixels.height(), GL_RGBA,
+                                           GL_UNSIGNED_BYTE, image.bits());
+        // OpenGL's rows run from the bottom up.
+        return image.mirrored().convertToFormat(QImage::Format_RGB32);
+    }
+
+protected:
+    void exposeEvent(QExposeEvent *) override { paint(); }
+
+private:
+    const FlashScreen &screen;
+    std::unique_ptr<QOpenGLContext> context;
+};
+
 FlashScreen::FlashScreen(QWidget *parent)
-    : QGLWidget(parent)
+    : QWidget(parent)
+    , window(new FlashWindow(*this))
+    , container(QWidget::createWindowContainer(window, this))
 {
 }
 
-FlashScreen::~FlashScreen()
+FlashScreen::~FlashScreen() = default;
+
+// The surface covers the whole widget. It is not in a layout: the widget's own layout, if it has
+// one, arranges nothing but space.
+void FlashScreen::resizeEvent(QResizeEvent *event)
 {
-    // The GL context must be current while the base class releases its resources.
-    makeCurrent();
+    QWidget::resizeEvent(event);
+    container->setGeometry(rect());
 }
 
-void FlashScreen::initializeGL()
+void FlashScreen::repaint()
 {
-    qglClearColor(Qt::black);
+    window->paint();
 }
 
-void FlashScreen::resizeGL(int width, int height)
+QImage FlashScreen::grabFramebuffer()
 {
-    glViewport(0, 0, width, height);
+    return window->grab();
 }
 
-void FlashScreen::paintGL()
+bool FlashScreen::makeCurrent()
 {
-    // Nothing is drawn: clearing the colour buffer fills the whole widget.
-    qglClearColor(fill);
-    glClear(GL_COLOR_BUFFER_BIT);
+    return window->makeCurrent();
 }

@@ -2,12 +2,19 @@
 #define FLASHSCREEN_H
 
 #include <QColor>
-#include <QGLWidget>
+#include <QImage>
+#include <QWidget>
 
-// An OpenGL surface that fills its whole area with one opaque colour. setColour() keeps the colour
-// for the next paint; repaint() paints it before it returns. While the widget is hidden the colour
-// is kept and shown on the next paint.
-class FlashScreen : public QGLWidget
+class FlashWindow;
+
+// A surface that fills its whole area with one opaque colour, drawn by OpenGL straight into a
+// native window of its own. setColour() keeps the colour for the next paint; repaint() paints it
+// before it returns. While the surface is hidden the colour is kept and shown once it is exposed.
+//
+// The colour goes to the screen without passing through an offscreen frame buffer and the
+// widgets' backing store first, as a QOpenGLWidget's would: on software OpenGL that copy of every
+// frame costs more than the fill itself.
+class FlashScreen : public QWidget
 {
     Q_OBJECT
 
@@ -17,13 +24,20 @@ public:
 
     QColor colour() const { return fill; }
     void setColour(const QColor &colour) { fill = colour; }
+    // Paints the kept colour now, if the surface is on screen.
+    void repaint();
+
+    // What the surface's frame buffer holds, read back by OpenGL.
+    QImage grabFramebuffer();
+    // Makes the surface's OpenGL context current on this thread, for a caller's own queries.
+    bool makeCurrent();
 
 protected:
-    void initializeGL() override;
-    void resizeGL(int width, int height) override;
-    void paintGL() override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    FlashWindow *window;
+    QWidget *container;
     QColor fill = Qt::black;
 };
 

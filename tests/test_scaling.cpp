@@ -184,17 +184,6 @@ void TestScaling::visualizerWarnsOfFlashingLight()
                             .arg(screen.height())));
 }
 
-int main(int argc, char *argv[])
-{
-    // The high-DPI set-up of main(): scaling on, by the desktop's exact factor.
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
-    QApplication application(argc, argv);
-    TestScaling test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
+QTEST_MAIN(TestScaling)
 
 #include "test_scaling.moc"

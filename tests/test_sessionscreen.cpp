@@ -220,7 +220,7 @@ void TestSessionScreen::font()
          {static_cast<QWidget *>(screen), static_cast<QWidget *>(timeLabel(screen))}) {
         QCOMPARE(widget->font().pointSize(), 17);
         QVERIFY(widget->font().bold());
-        QCOMPARE(widget->font().weight(), 75);
+        QCOMPARE(widget->font().weight(), QFont::Bold);
     }
 }
 
@@ -258,7 +258,7 @@ void TestSessionScreen::setColourPaintsAtOnce()
 
     QCOMPARE(flash->colour(), colour);
     // No event has been processed since the call: only a synchronous paint leaves the colour here.
-    const QImage frame = flash->grabFrameBuffer();
+    const QImage frame = flash->grabFramebuffer();
     QCOMPARE(frame.pixelColor(frame.rect().center()), colour);
 }
 
