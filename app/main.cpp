@@ -1,7 +1,7 @@
+#include "app/application.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include <wayland-client.h>
 #include <xcb/xcb.h>
@@ -99,17 +99,7 @@ int main(int argc, char *argv[])
     // the whole window grows with its fonts, by the desktop's exact factor, as Qt scales by
     // default.
     QApplication application(argc, argv);
-    QCoreApplication::setApplicationName("Velmora");
-    // Wayland matches a window to its launcher by the desktop file's name. X11 docks match by
-    // WM_CLASS, whose class Qt takes from the application name: the desktop entry's StartupWMClass
-    // names it.
-    QGuiApplication::setDesktopFileName("org.velmora.Velmora");
-    // Every window, the session screen too, shows the program's own icon, built into the
-    // executable so that it shows also when run from the build tree.
-    QIcon icon;
-    icon.addFile(":/icons/velmora-48.png");
-    icon.addFile(":/icons/velmora-256.png");
-    QApplication::setWindowIcon(icon);
+    setUpApplication();
 
     MainWindow window;
     window.show();

@@ -12,6 +12,7 @@
 #include "sound/tone.h"
 
 #include <QButtonGroup>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -151,6 +152,8 @@ void MainWindow::showSessionScreen()
         connect(sessionScreen.get(), &SessionScreen::shownChanged, this,
                 &MainWindow::followSessionScreen);
     }
+    // Full screen on the window's own screen.
+    sessionScreen->move(screen()->geometry().topLeft());
     sessionScreen->showFullScreen();
 }
 

@@ -67,7 +67,6 @@ private:
 FlashScreen::FlashScreen(QWidget *parent)
     : QWidget(parent)
     , window(new FlashWindow(*this))
-    , container(QWidget::createWindowContainer(window, this))
 {
 }
 
@@ -78,7 +77,21 @@ FlashScreen::~FlashScreen() = default;
 void FlashScreen::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    container->setGeometry(rect());
+    if (container)
+        container->setGeometry(rect());
+}
+
+// The native window is made at the first show, once the window around it exists on screen: made
+// before, it would make that window native early, and a full-screen request made before its first
+// show would be lost.
+void FlashScreen::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!container) {
+        container = QWidget::createWindowContainer(window, this);
+        container->setGeometry(rect());
+        container->show();
+    }
 }
 
 void FlashScreen::repaint()

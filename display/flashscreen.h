@@ -34,10 +34,11 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     FlashWindow *window;
-    QWidget *container;
+    QWidget *container = nullptr;
     QColor fill = Qt::black;
 };
 

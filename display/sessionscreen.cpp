@@ -6,9 +6,22 @@ SessionScreen::SessionScreen(QWidget *parent)
     , ui(new Ui::SessionScreen)
 {
     ui->setupUi(this);
+    // The screen is only ever shown full screen, so its layout sets no minimum size on it: a
+    // window grown to a new minimum, as a longer text can ask before the window system has made
+    // it full screen, drops out of full screen again.
+    layout()->setSizeConstraint(QLayout::SetNoConstraint);
 }
 
 SessionScreen::~SessionScreen() = default;
+
+// A dialog is centred at its first show unless it was placed. On its way to full screen that move
+// would take it out of full screen again, so the screen stays where it was placed: at the origin of
+// the screen it is shown on.
+void SessionScreen::setVisible(bool visible)
+{
+    setAttribute(Qt::WA_Moved);
+    QDialog::setVisible(visible);
+}
 
 void SessionScreen::setColour(const QColor &colour)
 {

@@ -19,6 +19,8 @@ public:
     explicit SessionScreen(QWidget *parent = nullptr);
     ~SessionScreen() override;
 
+    void setVisible(bool visible) override;
+
     // Shows the colour on the flash surface before returning.
     void setColour(const QColor &colour);
     // Shows the NUL-terminated Latin-1 text in the time label.

@@ -32,7 +32,7 @@ check "lintian finds no error" sh -c '! grep -q "^E: " "$1"' sh "$work/lintian.l
 
 depends=$(dpkg-deb -f "$package" Depends)
 echo "     Depends: $depends"
-for part in libgl1-mesa-dri libqt5widgets5 libpulse0 libsndfile1 libxcb1; do
+for part in libgl1-mesa-dri qt6-wayland libqt6widgets6 libpulse0 libsndfile1 libxcb1 libwayland-client0; do
     # Debian 13 renamed the libraries whose ABI holds a time_t, adding "t64" to their packages' names.
     check "it depends on $part" sh -c 'echo "$1" | tr -d " " | tr "," "\n" | grep -Eq "^$2(t64)?\\b"' \
         sh "$depends" "$part"
