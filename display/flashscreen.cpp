@@ -16,6 +16,14 @@ public:
         : screen(screen)
     {
         setSurfaceType(QSurface::OpenGLSurface);
+        // Colour alone: no depth or stencil buffer to allocate and keep, and no waiting for the
+        // display's refresh, since the session's own ticks pace the frames.
+        QSurfaceFormat format = requestedFormat();
+        format.setDepthBufferSize(0);
+        format.setStencilBufferSize(0);
+        format.setAlphaBufferSize(0);
+        format.setSwapInterval(0);
+        setFormat(format);
         setFlags(flags() | Qt::WindowTransparentForInput | Qt::WindowDoesNotAcceptFocus);
     }
 
