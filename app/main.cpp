@@ -1,4 +1,7 @@
+#include "app/desktopservices.h"
 #include "app/mainwindow.h"
+#include "desktop/mprisservice.h"
+#include "desktop/sleepinhibitor.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -79,6 +82,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(icon);
 
     MainWindow window;
+    MprisService mpris;
+    SleepInhibitor inhibitor;
+    connectDesktopServices(window, mpris, inhibitor);
+    mpris.registerOnSessionBus();
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    // Quit releases what keeps the machine awake even while a session runs.
+    inhibitor.setSessionRunning(false);
+    return status;
 }
