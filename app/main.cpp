@@ -1,5 +1,8 @@
 #include "app/application.h"
+#include "app/desktopservices.h"
 #include "app/mainwindow.h"
+#include "desktop/mprisservice.h"
+#include "desktop/sleepinhibitor.h"
 
 #include <QApplication>
 
@@ -102,6 +105,13 @@ int main(int argc, char *argv[])
     setUpApplication();
 
     MainWindow window;
+    MprisService mpris;
+    SleepInhibitor inhibitor;
+    connectDesktopServices(window, mpris, inhibitor);
+    mpris.registerOnSessionBus();
     window.show();
-    return application.exec();
+    const int status = application.exec();
+    // Quit releases what keeps the machine awake even while a session runs.
+    inhibitor.setSessionRunning(false);
+    return status;
 }

@@ -43,7 +43,8 @@ MainWindow::~MainWindow() = default;
 void MainWindow::setUpTone()
 {
     generator = new Generator(Tone::playedByteOrder, nullptr);
-    toneOutput = new SoundOutput(generator, tr("Binaural tone"), toneNotifyIntervalMs, this);
+    toneOutput = new SoundOutput(generator, tr("Binaural tone"), "org.velmora.Velmora.BinauralTone",
+                                 toneNotifyIntervalMs, this);
     connect(toneOutput, &SoundOutput::notify, generator, &Generator::generateData);
     connect(toneOutput, &SoundOutput::playingChanged, this, &MainWindow::showToneOutputState);
 }
@@ -81,6 +82,20 @@ void MainWindow::selectProgram(int number)
 {
     selectedProgram = number;
     showSelectedProgram();
+    if (ProgramCatalogue::contains(number))
+        emit programSelected(QString::fromLatin1(ProgramCatalogue::program(number).name));
+}
+
+void MainWindow::play()
+{
+    if (selectedProgram != 0 && !session->isRunning())
+        startSession();
+}
+
+void MainWindow::stop()
+{
+    if (session->isRunning())
+        startOrStopSession();
 }
 
 void MainWindow::showSelectedProgram()
@@ -112,10 +127,10 @@ void MainWindow::startSession()
 {
     if (ui->Visualizer->checkState() != Qt::Unchecked)
         showSessionScreen();
-    session->start(
-        ProgramCatalogue::program(selectedProgram),
-        Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex()),
-        ui->Tone->checkState() != Qt::Unchecked);
+    const Program &program = ProgramCatalogue::program(selectedProgram);
+    const int seconds =
+        Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex());
+    session->start(program, seconds, ui->Tone->checkState() != Qt::Unchecked);
     // Queued in the sound's thread, where the generator lives; it must not reach back into the
     // window, which may be gone by the time it runs.
     QMetaObject::invokeMethod(generator, [generator = generator] {
@@ -126,6 +141,7 @@ void MainWindow::startSession()
     ui->startButton->setText(tr("Stop"));
     setProgramButtonsEnabled(false);
     ambientPlayer->play();
+    emit sessionStarted(QString::fromLatin1(program.name), seconds);
 }
 
 void MainWindow::changeSecondaryTone(bool on)
@@ -164,6 +180,7 @@ void MainWindow::followSessionScreen(bool shown)
     session->setColourShown(shown);
     if (!shown && session->isRunning())
         ui->Visualizer->setChecked(false);
+    emit sessionScreenShownChanged(shown);
 }
 
 void MainWindow::showTimeLeft(int seconds)
@@ -207,6 +224,7 @@ void MainWindow::silenceStoppedSession()
     ambientPlayer->stop();
     ui->startButton->setText(tr("Start"));
     setProgramButtonsEnabled(true);
+    emit sessionStopped();
 }
 
 // "Ending..." stays on show for one more tick, then the selection comes back.

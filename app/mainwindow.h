@@ -26,6 +26,18 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // What the Start button does, for the desktop's media controls: play starts the selected
+    // program with the form's choices when none runs, stop ends the session that runs.
+    void play();
+    void stop();
+
+signals:
+    void programSelected(const QString &name);
+    void sessionStarted(const QString &program, int seconds);
+    // At Stop and at the session's end.
+    void sessionStopped();
+    void sessionScreenShownChanged(bool shown);
+
 private:
     void setUpTone();
     void connectForm();

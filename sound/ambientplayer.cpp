@@ -17,7 +17,8 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSound::filePath(0))
     , device(new LoopDevice)
-    , output(new SoundOutput(device, tr("Ambient sound"), unusedNotifyIntervalMs, this))
+    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound",
+                             unusedNotifyIntervalMs, this))
 {
     // The tone's output tells of an outage of the sound server; the ambient sound shares it.
     output->setOutagesReported(false);

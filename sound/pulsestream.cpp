@@ -30,9 +30,11 @@ const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16LE, Tone::framesPerSecond,
 
 } // namespace
 
-PulseStream::PulseStream(QIODevice *source, const QString &name, int notifyIntervalMs)
+PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
+                         int notifyIntervalMs)
     : source(source)
     , streamName(name.toUtf8())
+    , identity(identity)
     , notifyBytes(qint64(notifyIntervalMs) * Tone::framesPerSecond / 1000 * Tone::bytesPerFrame)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
@@ -125,9 +127,21 @@ void PulseStream::followContextState()
 
 // No sink is named: the server plays the stream on its default output, and moves it to the next
 // default if that output goes away.
+//
+// Each stream is remembered on its own. PulseAudio's module-stream-restore keys on
+// module-stream-restore.id. WirePlumber 0.4 (restore-stream.lua) keys on the first of media.role,
+// application.id, application.name, media.name and node.name that is set: application.name is the
+// same for both streams, so each gets an application.id of its own, and no media.role, which
+// would come first and is one for both layers. The icon name keeps the mixer's icon the program's.
 void PulseStream::createStream()
 {
-    stream = pa_stream_new(context, streamName.constData(), &playedSampleSpec, nullptr);
+    pa_proplist *properties = pa_proplist_new();
+    pa_proplist_sets(properties, "module-stream-restore.id", identity.constData());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ID, identity.constData());
+    pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "org.velmora.Velmora");
+    stream = pa_stream_new_with_proplist(context, streamName.constData(), &playedSampleSpec,
+                                         nullptr, properties);
+    pa_proplist_free(properties);
     if (!stream) {
         giveUpConnection(serverError());
         return;

@@ -23,8 +23,10 @@ class PulseStream : public QObject
 public:
     // Reads `source`, which must live in the same thread, as Tone plays it (16-bit stereo at
     // 44,100 Hz, low byte first); the stream shows in the desktop's mixer with the application's
-    // name and `name`.
-    PulseStream(QIODevice *source, const QString &name, int notifyIntervalMs);
+    // name and `name`. The server remembers the stream's volume under `identity`, apart from the
+    // application's other streams (see createStream()).
+    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
+                int notifyIntervalMs);
     ~PulseStream() override;
 
     void start();
@@ -55,6 +57,7 @@ private:
 
     QIODevice *source;
     QByteArray streamName;
+    QByteArray identity;
     qint64 notifyBytes;
     qint64 bytesSinceNotify = 0;
 

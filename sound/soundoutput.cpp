@@ -4,11 +4,11 @@
 
 #include <QIODevice>
 
-SoundOutput::SoundOutput(QIODevice *source, const QString &name, int notifyIntervalMs,
-                         QObject *parent)
+SoundOutput::SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
+                         int notifyIntervalMs, QObject *parent)
     : QObject(parent)
     , sourceDevice(source)
-    , stream(new PulseStream(source, name, notifyIntervalMs))
+    , stream(new PulseStream(source, name, identity, notifyIntervalMs))
 {
     thread.setObjectName(QStringLiteral("SoundOutput ") + name);
     source->moveToThread(&thread);

@@ -19,9 +19,10 @@ public:
     // Takes `source`, which must have no parent, into the output's thread and owns it from then
     // on: the source is read there, so it is to be used only through queued calls and signals.
     // The source gives the sound as Tone plays it (16-bit stereo at 44,100 Hz, low byte first).
-    // `name` tells the stream apart in the desktop's mixer, under the application's name.
-    SoundOutput(QIODevice *source, const QString &name, int notifyIntervalMs,
-                QObject *parent = nullptr);
+    // `name` tells the stream apart in the desktop's mixer, under the application's name;
+    // `identity` is the untranslated key under which the sound server remembers its volume.
+    SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
+                int notifyIntervalMs, QObject *parent = nullptr);
     ~SoundOutput() override;
 
     // The device played; it lives in the output's thread.

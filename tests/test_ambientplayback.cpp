@@ -191,7 +191,7 @@ void TestAmbientPlayback::neverClipsWithTheTone()
     generator->setSecondaryTone(true);
     generator->generateData();
     generator->open(QIODevice::ReadOnly);
-    SoundOutput tone(generator, QStringLiteral("tone"), 15000);
+    SoundOutput tone(generator, QStringLiteral("tone"), "org.velmora.Velmora.BinauralTone", 15000);
     AmbientPlayer player;
     player.setFile(file);
     const qint64 started = recording->update();

@@ -28,7 +28,8 @@ void TestNoSoundServer::outputFailsPromptlyAndStopsCleanly()
     QElapsedTimer timer;
     timer.start();
     {
-        SoundOutput output(generator, QStringLiteral("Tone"), 15000);
+        SoundOutput output(generator, QStringLiteral("Tone"), "org.velmora.Velmora.BinauralTone",
+                           15000);
         QSignalSpy playing(&output, &SoundOutput::playingChanged);
         QMetaObject::invokeMethod(generator, [generator] { generator->start(); });
         output.start();

@@ -121,7 +121,8 @@ void TestTonePlayback::createGenerator()
 // resynthesises the loop there. From here on the generator is touched through queued calls only.
 void TestTonePlayback::play()
 {
-    output = new SoundOutput(generator, QStringLiteral("Binaural tone"), NotifyIntervalMs);
+    output = new SoundOutput(generator, QStringLiteral("Binaural tone"),
+                             "org.velmora.Velmora.BinauralTone", NotifyIntervalMs);
     connect(output, &SoundOutput::notify, generator, &Generator::generateData);
     // Runs right after the resynthesis, in the same thread: the frame of the stream the generator
     // hands out next is where the resynthesis put the change.

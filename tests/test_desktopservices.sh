@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# The desktop's services through real clients on a private session bus: the media controls
+# (MPRIS 2) with playerctl and busctl, and the requests that keep the machine awake, made to a
+# stand-in for the desktop portal or the screen saver (tests/inhibit_standin.py) that drops the
+# requests of a client that leaves the bus, as they do.
+#
+#   dbus-run-session -- with-desktop --wm -- test_desktopservices.sh VELMORA
+set -uo pipefail
+velmora=$(realpath "$1")
+tests=$(dirname "$(realpath "$0")")
+work=$(mktemp -d /tmp/velmora-desktopservices.XXXXXX)
+source "$tests/checks.sh"
+standin=
+stop_standin() {
+    [ -n "$standin" ] && kill "$standin" 2>/dev/null && wait "$standin" 2>/dev/null
+    standin=
+}
+trap 'stop_standin; cleanup' EXIT
+
+# Waits up to ten seconds for a condition, given as a command.
+wait_for() {
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -le 200 ] || return 1
+        sleep 0.05
+    done
+}
+
+mpris=org.mpris.MediaPlayer2.velmora
+property() { busctl --user get-property $mpris /org/mpris/MediaPlayer2 "$@"; }
+player_property() { property org.mpris.MediaPlayer2.Player "$1"; }
+status_is() { [ "$(playerctl -p velmora status 2>/dev/null)" = "$1" ]; }
+log_has() { grep -q -- "$1" "$work/inhibit.log"; }
+log_count() { grep -c -- "$1" "$work/inhibit.log"; }
+
+start_standin() {
+    : >"$work/inhibit.log"
+    /usr/bin/python3 "$tests/inhibit_standin.py" "$work/inhibit.log" "$@" &
+    standin=$!
+    wait_for log_has ready
+}
+
+start_velmora() {
+    start_from_root "$velmora"
+    wait_for busctl --user status $mpris || return 1
+    window=$(wait_for xdotool search --sync --onlyvisible --class Velmora && \
+        xdotool search --onlyvisible --class Velmora | head -1)
+}
+
+# Clicks down the first program button's column until a program is selected: the menu bar above
+# the form may take some height. The first button hit is "Active Concentration".
+select_first_program() {
+    local y
+    for y in 64 72 80 88 96; do
+        xdotool mousemove --window "$window" 100 $y click 1
+        wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && return 0
+    done
+    return 1
+}
+
+# --- media controls, with the portal's stand-in
+start_standin --portal
+busctl --user monitor --match "type='signal',interface='org.freedesktop.DBus.Properties',member='PropertiesChanged',path='/org/mpris/MediaPlayer2'" >"$work/signals.log" 2>&1 &
+monitor=$!
+start_velmora
+check "Velmora owns $mpris" wait_for busctl --user status $mpris
+check "Identity is Velmora" sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2 Identity | grep -qx 's \"Velmora\"'"
+check "DesktopEntry is org.velmora.Velmora" sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2 DesktopEntry | grep -qx 's \"org.velmora.Velmora\"'"
+for yes_no in "CanQuit true" "CanRaise true" "HasTrackList false"; do
+    check "root $yes_no" sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2 ${yes_no% *} | grep -qx 'b ${yes_no#* }'"
+done
+for yes_no in "CanPlay false" "CanPause false" "CanSeek false" "CanGoNext false" "CanGoPrevious false" "CanControl true"; do
+    check "player $yes_no before a program is chosen" sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player ${yes_no% *} | grep -qx 'b ${yes_no#* }'"
+done
+check "status Stopped at first" status_is Stopped
+playerctl -p velmora play
+check "Play without a program changes nothing" status_is Stopped
+check "no inhibit request while nothing plays" sh -c "! grep -q inhibit '$work/inhibit.log'"
+
+check "a click on the first program makes CanPlay true" select_first_program
+check "Play starts the session" sh -c "playerctl -p velmora play && $(declare -f wait_for status_is); wait_for status_is Playing"
+playerctl -p velmora metadata >"$work/metadata.txt"
+cat "$work/metadata.txt"
+check "metadata title is the program" grep -q "xesam:title *Active Concentration" "$work/metadata.txt"
+check "metadata artist is Velmora" grep -q "xesam:artist *Velmora" "$work/metadata.txt"
+check "metadata has a track id" grep -q "mpris:trackid *'/org/velmora/Velmora/Session/1'" "$work/metadata.txt"
+check "metadata length is the session's (positive, whole 5 minutes)" sh -c "awk '/mpris:length/ { exit !(\$3 > 0 && \$3 % 300000000 == 0) }' '$work/metadata.txt'"
+position1=$(player_property Position | awk '{ print $2 }')
+sleep 0.3
+position2=$(player_property Position | awk '{ print $2 }')
+check "Position moves on with the session ($position1 then $position2)" test "$position2" -gt "$position1"
+check "portal asked not to suspend (flag 4) with the reason" wait_for log_has "portal inhibit flags=[0-9]* reason=A Velmora session is playing"
+flags=$(grep -o 'portal inhibit flags=[0-9]*' "$work/inhibit.log" | tail -1 | grep -o '[0-9]*$')
+check "suspend and idle flags while the session screen shows (flags $flags)" test "$flags" -eq 12
+xdotool key --window "$(xdotool getactivewindow)" Escape
+check "the screen closed, the request is made again with the suspend flag alone" wait_for log_has "portal inhibit flags=4 "
+check "and the one with the idle flag released" test "$(log_count 'portal close')" -eq 1
+
+check "PlayPause stops a session" sh -c "playerctl -p velmora play-pause; $(declare -f wait_for status_is); wait_for status_is Stopped"
+check "the portal request is released at Stop" wait_for test "$(log_count 'portal close')" -ge 1 -a "$(log_count 'portal close')" -eq "$(log_count 'portal inhibit')"
+check "PlayPause starts one again" sh -c "playerctl -p velmora play-pause; $(declare -f wait_for status_is); wait_for status_is Playing"
+check "Pause is answered and does nothing: a session cannot pause" busctl --user call $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Pause
+check "the session plays on after Pause" status_is Playing
+check "Stop stops" sh -c "playerctl -p velmora stop; $(declare -f wait_for status_is); wait_for status_is Stopped"
+check "every portal request is released" wait_for sh -c "[ \$(grep -c 'portal close' '$work/inhibit.log') -eq \$(grep -c 'portal inhibit' '$work/inhibit.log') ]"
+
+check "a call with the wrong arguments gets a D-Bus error" sh -c "! busctl --user call $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Play s oops 2>'$work/error.txt'"
+cat "$work/error.txt"
+check "an unknown method gets a D-Bus error" sh -c "! busctl --user call $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Rewind 2>/dev/null"
+check "setting a read-only property gets a D-Bus error" sh -c "! busctl --user set-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Volume d 0.5 2>/dev/null"
+check "and changes nothing" status_is Stopped
+check "Raise is answered" busctl --user call $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2 Raise
+check "PropertiesChanged told Playing" grep -q '"Playing"' "$work/signals.log"
+check "PropertiesChanged told Stopped" grep -q '"Stopped"' "$work/signals.log"
+check "PropertiesChanged told CanPlay" grep -q '"CanPlay"' "$work/signals.log"
+
+playerctl -p velmora play
+wait_for status_is Playing
+check "Quit ends the program" sh -c "busctl --user call $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2 Quit; $(declare -f wait_for); wait_for sh -c '! kill -0 $pid'"
+wait "$pid" 2>/dev/null
+pid=
+check "the portal request is released at quit" wait_for sh -c "[ \$(grep -c 'portal close' '$work/inhibit.log') -eq \$(grep -c 'portal inhibit' '$work/inhibit.log') ]"
+kill $monitor 2>/dev/null
+
+# --- a crash: the portal drops the requests of a client that is gone
+start_velmora
+select_first_program
+playerctl -p velmora play
+wait_for status_is Playing
+check "a new session holds a portal request" wait_for log_has "portal inhibit"
+kill -KILL "$pid"
+wait "$pid" 2>/dev/null
+pid=
+check "killed, its request is dropped by the bus's NameOwnerChanged" wait_for log_has "portal dropped"
+stop_standin
+
+# --- no portal: the screen saver
+start_standin --screensaver
+start_velmora
+select_first_program
+playerctl -p velmora play
+check "without a portal the screen saver is asked" wait_for log_has "screensaver inhibit application=Velmora reason=A Velmora session is playing"
+playerctl -p velmora stop
+check "and released at Stop" wait_for log_has "screensaver uninhibit"
+stop_standin
+kill "$pid"; wait "$pid" 2>/dev/null; pid=
+
+# --- neither: one line on stderr, and the session plays
+start_velmora
+select_first_program
+playerctl -p velmora play
+check "with neither service the session plays" wait_for status_is Playing
+check "one line on stderr says so" wait_for sh -c "[ \$(grep -c 'neither the desktop portal nor the screen saver' '$work/velmora.log') -eq 1 ]"
+
+finish inhibit.log signals.log
