@@ -25,6 +25,16 @@ check() {
     fi
 }
 
+# Waits up to ten seconds for a condition, given as a command.
+wait_for() {
+    local tries=0
+    until "$@" >/dev/null 2>&1; do
+        tries=$((tries + 1))
+        [ $tries -le 200 ] || return 1
+        sleep 0.05
+    done
+}
+
 # Starts a program from /, so that nothing can be found relative to the working directory by
 # accident, with none of the caller's descriptors past the standard three, so that every one it
 # holds is its own. Its output goes to $work/velmora.log and its pid to `pid`.

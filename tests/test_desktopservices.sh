@@ -17,16 +17,6 @@ stop_standin() {
 }
 trap 'stop_standin; cleanup' EXIT
 
-# Waits up to ten seconds for a condition, given as a command.
-wait_for() {
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ $tries -le 200 ] || return 1
-        sleep 0.05
-    done
-}
-
 mpris=org.mpris.MediaPlayer2.velmora
 property() { busctl --user get-property $mpris /org/mpris/MediaPlayer2 "$@"; }
 player_property() { property org.mpris.MediaPlayer2.Player "$1"; }

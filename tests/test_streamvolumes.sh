@@ -11,15 +11,6 @@ tests=$(dirname "$(realpath "$0")")
 work=$(mktemp -d /tmp/velmora-streamvolumes.XXXXXX)
 source "$tests/checks.sh"
 
-wait_for() {
-    local tries=0
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries + 1))
-        [ $tries -le 200 ] || return 1
-        sleep 0.05
-    done
-}
-
 mpris=org.mpris.MediaPlayer2.velmora
 status_is() { [ "$(playerctl -p velmora status 2>/dev/null)" = "$1" ]; }
 
