@@ -428,8 +428,8 @@ void TestRender::errorsLeaveNoFile()
         // skips. Made, everything that follows is the renderer's to pass.
         const Run namespaceProbe = runProcess("unshare", {"--map-root-user", "--mount", "true"});
         if (namespaceProbe.status != 0)
-            QSKIP(qPrintable("cannot make a private user and mount namespace here (unshare: "
-                             + QString::fromLocal8Bit(namespaceProbe.err).trimmed() + ")"));
+            QSKIP(qPrintable("cannot make a private user and mount namespace here (unshare: " +
+                             QString::fromLocal8Bit(namespaceProbe.err).trimmed() + ")"));
         run = runProcess("unshare", {"--map-root-user", "--mount", "sh", "-c", script});
         QVERIFY2(run.status != 99, "mounting a tmpfs in the private mount namespace failed");
         const int separator = run.out.indexOf("--- left:\n");
