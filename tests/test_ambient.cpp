@@ -250,7 +250,8 @@ void TestAmbient::changeBetweenSessionsWaitsForStart()
     click("program3");
     click("startButton");
     click("startButton");
-    // What the short session sent before its Stop may still reach the sink, within Stop's own bound.
+    // What the short session sent before its Stop may still reach the sink, within Stop's own
+    // bound.
     const qint64 stopped = recording->update();
     choose(QStringLiteral("Rain"));
     QVERIFY(recording->waitForFrames(stopped + frames(1.5), 5000));
