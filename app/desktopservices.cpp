@@ -3,21 +3,24 @@
 #include "app/mainwindow.h"
 #include "desktop/mprisservice.h"
 #include "desktop/sleepinhibitor.h"
+#include "player/sessionplayer.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 #include <QUrl>
 
-void connectDesktopServices(MainWindow &window, MprisService &mpris, SleepInhibitor &inhibitor)
+void connectDesktopServices(SessionPlayer &player, MainWindow &window, MprisService &mpris,
+                            SleepInhibitor &inhibitor)
 {
     QObject::connect(&window, &MainWindow::programSelected, &mpris,
                      &MprisService::setSelectedProgram);
-    QObject::connect(&window, &MainWindow::sessionStarted, &mpris,
-                     &MprisService::setSessionStarted);
-    QObject::connect(&window, &MainWindow::sessionStopped, &mpris,
-                     &MprisService::setSessionStopped);
+    QObject::connect(&player, &SessionPlayer::started, &mpris,
+                     [&mpris](const Program &program, int seconds) {
+                         mpris.setSessionStarted(QString::fromLatin1(program.name), seconds);
+                     });
+    QObject::connect(&player, &SessionPlayer::stopped, &mpris, &MprisService::setSessionStopped);
     QObject::connect(&mpris, &MprisService::playRequested, &window, &MainWindow::play);
-    QObject::connect(&mpris, &MprisService::stopRequested, &window, &MainWindow::stop);
+    QObject::connect(&mpris, &MprisService::stopRequested, &player, &SessionPlayer::stop);
     QObject::connect(&mpris, &MprisService::raiseRequested, &window, [&window] {
         window.showNormal();
         window.raise();
@@ -25,9 +28,9 @@ void connectDesktopServices(MainWindow &window, MprisService &mpris, SleepInhibi
     });
     QObject::connect(&mpris, &MprisService::quitRequested, qApp, &QCoreApplication::quit);
 
-    QObject::connect(&window, &MainWindow::sessionStarted, &inhibitor,
+    QObject::connect(&player, &SessionPlayer::started, &inhibitor,
                      [&inhibitor] { inhibitor.setSessionRunning(true); });
-    QObject::connect(&window, &MainWindow::sessionStopped, &inhibitor,
+    QObject::connect(&player, &SessionPlayer::stopped, &inhibitor,
                      [&inhibitor] { inhibitor.setSessionRunning(false); });
     QObject::connect(&window, &MainWindow::sessionScreenShownChanged, &inhibitor,
                      &SleepInhibitor::setSessionScreenShown);

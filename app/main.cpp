@@ -3,6 +3,7 @@
 #include "app/mainwindow.h"
 #include "desktop/mprisservice.h"
 #include "desktop/sleepinhibitor.h"
+#include "player/sessionplayer.h"
 
 #include <QApplication>
 
@@ -104,10 +105,11 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     setUpApplication();
 
-    MainWindow window;
+    SessionPlayer player;
+    MainWindow window(player);
     MprisService mpris;
     SleepInhibitor inhibitor;
-    connectDesktopServices(window, mpris, inhibitor);
+    connectDesktopServices(player, window, mpris, inhibitor);
     mpris.registerOnSessionBus();
     window.show();
     const int status = application.exec();

@@ -2,52 +2,31 @@
 #include "ui_mainwindow.h"
 
 #include "display/sessionscreen.h"
-
+#include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
-#include "sound/ambientplayer.h"
-#include "sound/generator.h"
-#include "sound/soundoutput.h"
-#include "sound/tone.h"
 
 #include <QButtonGroup>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTimer>
 
-namespace {
-
-// Each notification resynthesises the generator's loop with the beat of that moment.
-const int toneNotifyIntervalMs = Tone::loopSeconds * 1000;
-
-} // namespace
-
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
+    , player(player)
     , programButtons(new QButtonGroup(this))
-    , session(new Session(this))
-    , ambientPlayer(new AmbientPlayer(this))
 {
     ui->setupUi(this);
-    setUpTone();
+    for (AmbientSound sound : AmbientSounds::all())
+        ui->comboBox->addItem(AmbientSounds::label(sound), int(sound));
+    ui->comboBox->setCurrentIndex(ui->comboBox->findData(int(player.ambientSound())));
     connectForm();
-    connectSession();
+    connectPlayer();
 }
 
 MainWindow::~MainWindow() = default;
-
-// The sound server converts whatever its output needs from the format it is played in, so the
-// tone is synthesised in that format alone.
-void MainWindow::setUpTone()
-{
-    generator = new Generator(Tone::playedByteOrder, nullptr);
-    toneOutput = new SoundOutput(generator, tr("Binaural tone"), "org.velmora.Velmora.BinauralTone",
-                                 toneNotifyIntervalMs, this);
-    connect(toneOutput, &SoundOutput::notify, generator, &Generator::generateData);
-    connect(toneOutput, &SoundOutput::playingChanged, this, &MainWindow::showToneOutputState);
-}
 
 void MainWindow::connectForm()
 {
@@ -62,20 +41,17 @@ void MainWindow::connectForm()
     connect(ui->startButton, &QPushButton::clicked, this, &MainWindow::startOrStopSession);
     connect(ui->Tone, &QCheckBox::clicked, this, &MainWindow::changeSecondaryTone);
     connect(ui->Visualizer, &QCheckBox::clicked, this, &MainWindow::showSessionScreenIfRunning);
-    // The box was filled before this connection, on its first item: the player's own default.
-    connect(ui->comboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), ambientPlayer,
-            &AmbientPlayer::setSound);
+    connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
+            [this] { player.setAmbientSound(AmbientSound(ui->comboBox->currentData().toInt())); });
 }
 
-void MainWindow::connectSession()
+void MainWindow::connectPlayer()
 {
-    connect(session, &Session::beatFrequencyChanged, generator,
-            [generator = generator](int hertz) { generator->setBeatFrequency(float(hertz)); });
-    connect(session, &Session::secondaryToneChanged, generator, &Generator::setSecondaryTone);
-    connect(session, &Session::timeLeftChanged, this, &MainWindow::showTimeLeft);
-    connect(session, &Session::screenColourChanged, this, &MainWindow::showScreenColour);
-    connect(session, &Session::stopped, this, &MainWindow::silenceStoppedSession);
-    connect(session, &Session::finished, this, &MainWindow::closeFinishedSession);
+    connect(&player, &SessionPlayer::started, this, &MainWindow::showStarted);
+    connect(&player, &SessionPlayer::timeLeftChanged, this, &MainWindow::showTimeLeft);
+    connect(&player, &SessionPlayer::screenColourChanged, this, &MainWindow::showScreenColour);
+    connect(&player, &SessionPlayer::soundPlayingChanged, this, &MainWindow::showSoundPlaying);
+    connect(&player, &SessionPlayer::stopped, this, &MainWindow::showStopped);
 }
 
 void MainWindow::selectProgram(int number)
@@ -88,14 +64,8 @@ void MainWindow::selectProgram(int number)
 
 void MainWindow::play()
 {
-    if (selectedProgram != 0 && !session->isRunning())
+    if (selectedProgram != 0 && !player.isRunning())
         startSession();
-}
-
-void MainWindow::stop()
-{
-    if (session->isRunning())
-        startOrStopSession();
 }
 
 void MainWindow::showSelectedProgram()
@@ -115,9 +85,8 @@ void MainWindow::startOrStopSession()
     if (selectedProgram == 0) {
         ui->selectedLabel->setText(tr("Select a session first!"));
         QApplication::beep();
-    } else if (session->isRunning()) {
-        session->stop();
-        showSelectedProgram();
+    } else if (player.isRunning()) {
+        player.stop();
     } else {
         startSession();
     }
@@ -127,34 +96,28 @@ void MainWindow::startSession()
 {
     if (ui->Visualizer->checkState() != Qt::Unchecked)
         showSessionScreen();
-    const Program &program = ProgramCatalogue::program(selectedProgram);
-    const int seconds =
-        Timeline::totalSecondsFor(ui->hours->currentIndex(), ui->minutes->currentIndex());
-    session->start(program, seconds, ui->Tone->checkState() != Qt::Unchecked);
-    // Queued in the sound's thread, where the generator lives; it must not reach back into the
-    // window, which may be gone by the time it runs.
-    QMetaObject::invokeMethod(generator, [generator = generator] {
-        generator->generateData();
-        generator->start();
-    });
-    toneOutput->start();
-    ui->startButton->setText(tr("Stop"));
-    setProgramButtonsEnabled(false);
-    ambientPlayer->play();
-    emit sessionStarted(QString::fromLatin1(program.name), seconds);
+    player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(),
+                 AmbientSound(ui->comboBox->currentData().toInt()),
+                 ui->Tone->checkState() != Qt::Unchecked);
+}
+
+// The hours box holds 0 to 12 hours, the minutes box 5 to 55 minutes past the hour.
+int MainWindow::chosenSeconds() const
+{
+    return ui->hours->currentIndex() * 3600 + (ui->minutes->currentIndex() + 1) * 5 * 60;
 }
 
 void MainWindow::changeSecondaryTone(bool on)
 {
-    session->setSecondaryTone(on);
-    if (session->isRunning())
+    player.setSecondaryTone(on);
+    if (player.isRunning())
         ui->sessionDescription->setText(
             tr("Your changes will take effect during the next tone scheduled tone change."));
 }
 
 void MainWindow::showSessionScreenIfRunning(bool checked)
 {
-    if (checked && session->isRunning())
+    if (checked && player.isRunning())
         showSessionScreen();
 }
 
@@ -163,8 +126,8 @@ void MainWindow::showSessionScreen()
     if (!sessionScreen) {
         sessionScreen = std::make_unique<SessionScreen>();
         sessionScreen->setTimeText(
-            Timeline::sessionScreenTimeText(session->secondsLeft()).constData());
-        sessionScreen->setColour(session->screenColour());
+            Timeline::sessionScreenTimeText(player.secondsLeft()).constData());
+        sessionScreen->setColour(player.screenColour());
         connect(sessionScreen.get(), &SessionScreen::shownChanged, this,
                 &MainWindow::followSessionScreen);
     }
@@ -177,10 +140,16 @@ void MainWindow::showSessionScreen()
 // the session's next tick may be a second away.
 void MainWindow::followSessionScreen(bool shown)
 {
-    session->setColourShown(shown);
-    if (!shown && session->isRunning())
+    player.setColourShown(shown);
+    if (!shown && player.isRunning())
         ui->Visualizer->setChecked(false);
     emit sessionScreenShownChanged(shown);
+}
+
+void MainWindow::showStarted()
+{
+    ui->startButton->setText(tr("Stop"));
+    setProgramButtonsEnabled(false);
 }
 
 void MainWindow::showTimeLeft(int seconds)
@@ -196,7 +165,7 @@ void MainWindow::showScreenColour(const QColor &colour)
     // This runs on every tick: the cheap tests come first, and a hidden screen, which cannot be
     // active, is not asked.
     const bool screenShown = sessionScreen && sessionScreen->isVisible();
-    if (session->isRunning() && ui->Visualizer->isChecked() &&
+    if (player.isRunning() && ui->Visualizer->isChecked() &&
         (!screenShown || !sessionScreen->isActiveWindow()))
         ui->Visualizer->setChecked(false);
     if (sessionScreen)
@@ -204,36 +173,30 @@ void MainWindow::showScreenColour(const QColor &colour)
 }
 
 // While the tone cannot play, the status bar says so.
-void MainWindow::showToneOutputState(bool playing)
+void MainWindow::showSoundPlaying(bool playing)
 {
-    if (!session->isRunning())
-        return;
     if (playing)
         ui->statusBar->clearMessage();
     else
         ui->statusBar->showMessage(tr("No sound output: check your speakers or headphones"));
 }
 
-// The session screen keeps its last colour: a screen the user is looking at stays as it was until
-// they close it.
-void MainWindow::silenceStoppedSession()
+// A session stopped by the user leaves its screen as it was, last colour and all, until they close
+// it. One that ends by itself closes its screen and leaves "Ending..." on show for one more tick,
+// then the selection comes back.
+void MainWindow::showStopped(bool atItsEnd)
 {
-    toneOutput->stop();
-    QMetaObject::invokeMethod(generator, &Generator::stop);
     ui->statusBar->clearMessage();
-    ambientPlayer->stop();
     ui->startButton->setText(tr("Start"));
     setProgramButtonsEnabled(true);
-    emit sessionStopped();
-}
-
-// "Ending..." stays on show for one more tick, then the selection comes back.
-void MainWindow::closeFinishedSession()
-{
+    if (!atItsEnd) {
+        showSelectedProgram();
+        return;
+    }
     if (sessionScreen)
         sessionScreen->setVisible(false);
     QTimer::singleShot(Session::tickIntervalMs, this, [this] {
-        if (!session->isRunning())
+        if (!player.isRunning())
             showSelectedProgram();
     });
 }

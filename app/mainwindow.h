@@ -5,67 +5,56 @@
 
 #include <memory>
 
-class AmbientPlayer;
-class Generator;
 class QButtonGroup;
-class Session;
+class SessionPlayer;
 class SessionScreen;
-class SoundOutput;
 
 namespace Ui {
 class MainWindow;
 }
 
-// The one window of Velmora. It wires the form to the session, and the session to the tone, its
-// audio output, the ambient player and the session screen; the behaviour lives in those.
+// The one window of Velmora: it binds the form to the player and shows what the player tells,
+// in the window and on the session screen.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(SessionPlayer &player, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // What the Start button does, for the desktop's media controls: play starts the selected
-    // program with the form's choices when none runs, stop ends the session that runs.
+    // program with the form's choices when none runs.
     void play();
-    void stop();
 
 signals:
     void programSelected(const QString &name);
-    void sessionStarted(const QString &program, int seconds);
-    // At Stop and at the session's end.
-    void sessionStopped();
     void sessionScreenShownChanged(bool shown);
 
 private:
-    void setUpTone();
     void connectForm();
-    void connectSession();
+    void connectPlayer();
 
     void selectProgram(int number);
     void showSelectedProgram();
     void startOrStopSession();
     void startSession();
+    int chosenSeconds() const;
     void changeSecondaryTone(bool on);
     void showSessionScreenIfRunning(bool checked);
     void showSessionScreen();
     void followSessionScreen(bool shown);
 
+    void showStarted();
     void showTimeLeft(int seconds);
     void showScreenColour(const QColor &colour);
-    void showToneOutputState(bool playing);
-    void silenceStoppedSession();
-    void closeFinishedSession();
+    void showSoundPlaying(bool playing);
+    void showStopped(bool atItsEnd);
     void setProgramButtonsEnabled(bool enabled);
 
     std::unique_ptr<Ui::MainWindow> ui;
+    SessionPlayer &player;
     QButtonGroup *programButtons;
-    Session *session;
-    // Lives in the tone output's thread: reached through queued calls and signals alone.
-    Generator *generator = nullptr;
-    SoundOutput *toneOutput = nullptr;
-    AmbientPlayer *ambientPlayer;
     // Made at its first show: until then neither its window nor its OpenGL context is needed.
     std::unique_ptr<SessionScreen> sessionScreen;
     int selectedProgram = 0;

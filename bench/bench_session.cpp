@@ -3,9 +3,8 @@
 //   bench_session session --screen shown|hidden [--seconds N] [--warmup S] [--dump FILE]
 //                         [--clear-upper]
 //       Runs a session of "Active Concentration", ticks the session from a 20 ms precise timer of
-//       its own and stamps every tick and every audio notification (which resynthesises the tone
-//       loop on the GUI thread): tick duration, tick lateness, lateness of the ticks that follow
-//       a resynthesis.
+//       its own and stamps every tick: tick duration and tick lateness. Then times the tone's
+//       resynthesis for a new beat with the upper vector state as painting leaves it, and cleared.
 //   bench_session cycles [--count N] [--screen shown|hidden]
 //       Resident memory after start-up and along N Start/Stop cycles run from the event loop;
 //       the session screen is shown at Start as the form's Visualizer box has it, unless hidden.
@@ -16,10 +15,9 @@
 
 #include "app/mainwindow.h"
 #include "display/sessionscreen.h"
+#include "player/sessionplayer.h"
 #include "session/session.h"
 #include "sound/generator.h"
-#include "sound/soundoutput.h"
-#include "sound/tone.h"
 #include "tests/windowparts.h"
 
 #include <QApplication>
@@ -201,13 +199,10 @@ QString argument(const QStringList &arguments, const QString &name, const QStrin
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : fallback;
 }
 
-int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeconds,
-               const QString &dumpPath)
+int runSession(SessionPlayer &player, MainWindow &window, bool screenShown, int seconds,
+               int warmupSeconds, const QString &dumpPath)
 {
-    Session *session = WindowParts::child<Session>(&window);
-    SoundOutput *output = WindowParts::child<SoundOutput>(&window);
-    // Lives in the output's thread, where each notification resynthesises it.
-    Generator *generator = qobject_cast<Generator *>(output->source());
+    Session *session = &player.session();
 
     QElapsedTimer clock;
     clock.start();
@@ -216,12 +211,8 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     QVector<qint64> tickStart;
     QVector<qint64> tickEnd;
     QVector<qint64> tickWaited;
-    QVector<qint64> notifyStart;
-    QVector<qint64> notifyEnd;
-    QVector<qint64> notifyCpu;
     const UpperVectorState upperState;
     const bool clearUpper = QCoreApplication::arguments().contains(QStringLiteral("--clear-upper"));
-    int notifiesWithDirtyUpper = 0;
     tickStart.reserve(60 * (seconds + warmupSeconds));
     tickEnd.reserve(60 * (seconds + warmupSeconds));
 
@@ -242,23 +233,6 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
             tickEnd.append(clock.nsecsElapsed());
     });
     ticker.start(Session::tickIntervalMs);
-
-    QObject::disconnect(output, &SoundOutput::notify, generator, nullptr);
-    QObject::connect(output, &SoundOutput::notify, generator, [&] {
-        if (recording && upperState.dirty())
-            ++notifiesWithDirtyUpper;
-        if (clearUpper)
-            upperState.clear();
-        if (recording) {
-            notifyCpu.append(threadCpuNanoseconds());
-            notifyStart.append(clock.nsecsElapsed());
-        }
-        generator->generateData();
-        if (recording) {
-            notifyEnd.append(clock.nsecsElapsed());
-            notifyCpu.last() = threadCpuNanoseconds() - notifyCpu.last();
-        }
-    });
 
     WindowParts::child<QPushButton>(&window, "program1")->click();
     WindowParts::child<QCheckBox>(&window, "Visualizer")->setChecked(screenShown);
@@ -283,11 +257,11 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     recording = false;
     const qint64 recordedNs = clock.nsecsElapsed() - recordingFrom;
 
-    // The resynthesis once more, on a new beat each time as along a ramp: first with the upper
-    // vector state left in use by a fill through Qt's raster engine, as painting leaves it on
-    // this thread, then with it cleared. The playing generator belongs to the output's thread, so
-    // a generator of this thread stands in for it.
-    Generator ownGenerator(Tone::playedByteOrder, nullptr);
+    // The resynthesis, on a new beat each time as along a ramp: first with the upper vector state
+    // left in use by a fill through Qt's raster engine, as painting leaves it on this thread, then
+    // with it cleared. The playing generator belongs to the output's thread, so a generator of
+    // this thread stands in for it.
+    Generator ownGenerator;
     QVector<double> dirtyMs;
     QVector<double> clearedMs;
     int foundDirty = 0;
@@ -307,7 +281,7 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     }
 
     const bool stillRunning = session->isRunning();
-    const bool audioPlaying = output->isPlaying();
+    const bool audioPlaying = player.isSoundPlaying();
     const bool screenActive = screen && screen->isActiveWindow();
     WindowParts::child<QPushButton>(&window, "startButton")->click();
 
@@ -329,50 +303,15 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
             worst = i;
     }
 
-    // The tick that waited for each resynthesis, and the cost of the resynthesis itself.
-    QVector<double> resynthesisMs;
-    QVector<double> resynthesisCpuMs;
-    QVector<double> afterResynthesisLatenessMs;
-    // How long before the next tick the resynthesis ended: its slack on this run's phase.
-    double smallestMarginMs = std::nan("");
-    const int notifies = qMin(notifyStart.size(), notifyEnd.size());
-    for (int n = 0; n < notifies; ++n) {
-        resynthesisMs.append((notifyEnd.at(n) - notifyStart.at(n)) / 1e6);
-        resynthesisCpuMs.append(notifyCpu.at(n) / 1e6);
-        for (int i = 1; i < ticks; ++i) {
-            if (tickStart.at(i) >= notifyStart.at(n)) {
-                afterResynthesisLatenessMs.append((tickStart.at(i) - tickStart.at(i - 1) - TickNs) /
-                                                  1e6);
-                const double marginMs = (tickStart.at(i - 1) + TickNs - notifyEnd.at(n)) / 1e6;
-                if (!(marginMs >= smallestMarginMs))
-                    smallestMarginMs = marginMs;
-                break;
-            }
-        }
-    }
-
-    // Whether the worst tick came within 40 ms after a resynthesis began.
-    bool worstAfterResynthesis = false;
-    for (int n = 0; worst > 0 && n < notifies; ++n) {
-        const qint64 gap = tickStart.at(worst) - notifyStart.at(n);
-        worstAfterResynthesis = worstAfterResynthesis || (gap >= 0 && gap < 2 * TickNs);
-    }
-
     if (!dumpPath.isEmpty()) {
         QFile dump(dumpPath);
         if (dump.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            dump.write("# tick start_ns end_ns runqueue_wait_ns | notify start_ns end_ns cpu_ns\n");
+            dump.write("# tick start_ns end_ns runqueue_wait_ns\n");
             for (int i = 0; i < ticks; ++i)
                 dump.write(QStringLiteral("tick %1 %2 %3\n")
                                .arg(tickStart.at(i))
                                .arg(tickEnd.at(i))
                                .arg(tickWaited.at(i))
-                               .toLatin1());
-            for (int n = 0; n < notifies; ++n)
-                dump.write(QStringLiteral("notify %1 %2 %3\n")
-                               .arg(notifyStart.at(n))
-                               .arg(notifyEnd.at(n))
-                               .arg(notifyCpu.at(n))
                                .toLatin1());
         }
     }
@@ -397,16 +336,9 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     put("late_worst_at_s", worst > 0 ? (tickStart.at(worst) - recordingFrom) / 1e9 : 0.0, 1);
     put("late_worst_runqueue_ms",
         worst > 0 ? (tickWaited.at(worst) - tickWaited.at(worst - 1)) / 1e6 : 0.0);
-    put("late_worst_after_resynth",
-        worstAfterResynthesis ? QStringLiteral("yes") : QStringLiteral("no"));
     put("late_over_2ms", QString::number(over2));
     put("late_over_10ms", QString::number(over10));
-    putDistribution("resynth_ms", resynthesisMs);
-    putDistribution("resynth_cpu_ms", resynthesisCpuMs);
-    putDistribution("resynth_tick_late_ms", afterResynthesisLatenessMs);
-    put("resynth_margin_ms_min", smallestMarginMs);
     put("upper_state_known", upperState.known() ? QStringLiteral("yes") : QStringLiteral("no"));
-    put("resynth_upper_dirty", QString::number(notifiesWithDirtyUpper));
     put("clear_upper_before_ticks", clearUpper ? QStringLiteral("yes") : QStringLiteral("no"));
     put("fill_left_upper_dirty", QStringLiteral("%1/7").arg(foundDirty));
     putDistribution("resynth_upper_dirty_cpu_ms", dirtyMs);
@@ -414,9 +346,9 @@ int runSession(MainWindow &window, bool screenShown, int seconds, int warmupSeco
     return stillRunning ? 0 : 1;
 }
 
-int runCycles(MainWindow &window, int count, bool screenShown)
+int runCycles(SessionPlayer &player, MainWindow &window, int count, bool screenShown)
 {
-    Session *session = WindowParts::child<Session>(&window);
+    Session *session = &player.session();
     WindowParts::child<QPushButton>(&window, "program1")->click();
     WindowParts::child<QCheckBox>(&window, "Visualizer")->setChecked(screenShown);
     runEventLoopFor(1000);
@@ -529,7 +461,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    MainWindow window;
+    SessionPlayer player;
+    MainWindow window(player);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         std::fputs("bench_session: the main window was not exposed\n", stderr);
@@ -538,12 +471,12 @@ int main(int argc, char *argv[])
 
     if (mode == QLatin1String("session")) {
         const bool shown = argument(arguments, "--screen", "hidden") == QLatin1String("shown");
-        return runSession(window, shown, argument(arguments, "--seconds", "50").toInt(),
+        return runSession(player, window, shown, argument(arguments, "--seconds", "50").toInt(),
                           argument(arguments, "--warmup", "2").toInt(),
                           argument(arguments, "--dump", QString()));
     }
     if (mode == QLatin1String("idle"))
         return runIdle(argument(arguments, "--seconds", "20").toInt());
-    return runCycles(window, argument(arguments, "--count", "1000").toInt(),
+    return runCycles(player, window, argument(arguments, "--count", "1000").toInt(),
                      argument(arguments, "--screen", "shown") == QLatin1String("shown"));
 }

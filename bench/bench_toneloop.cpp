@@ -27,11 +27,9 @@ int main(int argc, char *argv[])
     }
 
     // The window's tone has the secondary tone on, as its box is when the window opens.
-    Generator generator(Tone::playedByteOrder, nullptr);
+    Generator generator;
     generator.setBeatFrequency(beat);
     generator.setSecondaryTone(true);
-    generator.generateData();
-    generator.start();
     QByteArray loop(Tone::loopBytes, Qt::Uninitialized);
     generator.read(loop.data(), loop.size());
 

@@ -1,5 +1,7 @@
 #include "desktop/mprisservice.h"
 
+#include "desktop/logging.h"
+
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
@@ -7,8 +9,6 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QStringList>
-
-#include <cstdio>
 
 namespace {
 
@@ -141,7 +141,7 @@ bool MprisService::registerOnSessionBus()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        std::fputs("Velmora: no session bus, so no media controls\n", stderr);
+        qCWarning(lcDesktop, "no session bus, so no media controls");
         return false;
     }
     bus.registerObject(objectPath, this, QDBusConnection::ExportAdaptors);
@@ -149,8 +149,8 @@ bool MprisService::registerOnSessionBus()
     if (!bus.registerService(name)) {
         name += QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid());
         if (!bus.registerService(name)) {
-            std::fprintf(stderr, "Velmora: cannot take the bus name %s for media controls\n",
-                         qPrintable(name));
+            qCWarning(lcDesktop, "cannot take the bus name %s for media controls",
+                      qPrintable(name));
             return false;
         }
     }

@@ -1,11 +1,11 @@
 #include "desktop/sleepinhibitor.h"
 
+#include "desktop/logging.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QVariantMap>
-
-#include <cstdio>
 
 namespace {
 
@@ -67,9 +67,9 @@ void SleepInhibitor::follow()
         return;
     }
     if (!unavailableReported) {
-        std::fputs("Velmora: neither the desktop portal nor the screen saver takes an inhibit "
-                   "request, so the machine may sleep during the session\n",
-                   stderr);
+        qCWarning(lcDesktop,
+                  "neither the desktop portal nor the screen saver takes an inhibit "
+                  "request, so the machine may sleep during the session");
         unavailableReported = true;
     }
 }

@@ -4,7 +4,6 @@
 #include "render/progress.h"
 #include "render/sessionplan.h"
 #include "render/sessionrenderer.h"
-#include "session/timeline.h"
 #include "sound/ambientloop.h"
 #include "sound/ambientsound.h"
 #include "sound/tone.h"
@@ -83,17 +82,15 @@ void RenderJob::stopOnSignals()
 int RenderJob::run(const RenderOptions::Request &request)
 {
     AmbientLoop ambient;
-    if (request.ambientIndex >= 0) {
+    if (request.ambient != AmbientSound::None) {
         QString error;
-        ambient = decodeQuietly(AmbientSound::filePath(request.ambientIndex), &error);
+        ambient = decodeQuietly(AmbientSounds::filePath(request.ambient), &error);
         if (ambient.isEmpty())
             return fail(error);
     }
 
-    const int totalSeconds =
-        Timeline::totalSecondsFor(request.length.hoursIndex, request.length.minutesIndex);
     const SessionPlan plan =
-        SessionPlan::of(ProgramCatalogue::program(request.programNumber), totalSeconds);
+        SessionPlan::of(ProgramCatalogue::program(request.programNumber), request.seconds);
     SessionRenderer renderer(plan, request.secondaryTone, ambient.isEmpty() ? nullptr : &ambient);
 
     QString error;

@@ -10,19 +10,7 @@ const int longestMinutes = 12 * 60 + 55;
 const char lengthsAccepted[] =
     "5m to 12h55m in 5-minute steps with 5 to 55 minutes past the hour, as the window offers "
     "(1h30m, 90m, 1:30, 5m)";
-const char ambientsAccepted[] = "pink, water, rain, lullaby or none";
 const char formatsAccepted[] = ".wav, .flac, .ogg, .opus, .mp3, or - for WAV on standard output";
-
-struct NamedColour
-{
-    Colour colour;
-    const char *name;
-};
-
-const NamedColour namedColours[] = {
-    {{1, 1, 0}, "yellow"},  {{1, 0, 0}, "red"},  {{0, 0, 1}, "blue"},
-    {{1, 0, 1}, "magenta"}, {{0, 1, 1}, "cyan"}, {{0, 1, 0}, "green"},
-};
 
 struct Extension
 {
@@ -39,15 +27,23 @@ const Extension extensions[] = {
     {"mp3", RenderOptions::OutputFormat::Mp3, "MP3"},
 };
 
-const char *const ambientNames[] = {"pink", "water", "rain", "lullaby"};
+// "pink, water, rain, lullaby or none"
+QString ambientsAccepted()
+{
+    QStringList names;
+    for (AmbientSound sound : AmbientSounds::all())
+        names.append(AmbientSounds::name(sound));
+    const QString last = names.takeLast();
+    return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
 
 // The window's boxes: hours 0..12, and minutes 5..55 past each hour.
-std::optional<RenderOptions::SessionLength> lengthForMinutes(int minutes)
+std::optional<int> secondsForMinutes(int minutes)
 {
     const int pastHour = minutes % 60;
     if (minutes < 5 || minutes > longestMinutes || pastHour == 0 || pastHour % 5 != 0)
         return std::nullopt;
-    return RenderOptions::SessionLength {minutes / 60, pastHour / 5 - 1};
+    return 60 * minutes;
 }
 
 RenderOptions::CommandLine failed(const QString &message)
@@ -74,7 +70,7 @@ std::optional<int> RenderOptions::programNumber(const QString &text)
     return std::nullopt;
 }
 
-std::optional<RenderOptions::SessionLength> RenderOptions::sessionLength(const QString &text)
+std::optional<int> RenderOptions::sessionSeconds(const QString &text)
 {
     static const QRegularExpression hoursMinutes(
         QStringLiteral("^(?:(\\d{1,2})h)?(?:(\\d{1,3})m)?$"),
@@ -86,7 +82,7 @@ std::optional<RenderOptions::SessionLength> RenderOptions::sessionLength(const Q
         const int minutes = match.captured(2).toInt();
         if (minutes >= 60)
             return std::nullopt;
-        return lengthForMinutes(60 * match.captured(1).toInt() + minutes);
+        return secondsForMinutes(60 * match.captured(1).toInt() + minutes);
     }
     match = hoursMinutes.match(text);
     if (!match.hasMatch() || text.isEmpty())
@@ -96,18 +92,12 @@ std::optional<RenderOptions::SessionLength> RenderOptions::sessionLength(const Q
     // After hours the minutes are the ones past the hour; alone they may run past 60.
     if (hasHours && minutes >= 60)
         return std::nullopt;
-    return lengthForMinutes(60 * match.captured(1).toInt() + minutes);
+    return secondsForMinutes(60 * match.captured(1).toInt() + minutes);
 }
 
-std::optional<int> RenderOptions::ambientIndex(const QString &text)
+std::optional<AmbientSound> RenderOptions::ambientSound(const QString &text)
 {
-    if (text.compare(QLatin1String("none"), Qt::CaseInsensitive) == 0)
-        return -1;
-    for (int index = 0; index < int(std::size(ambientNames)); ++index) {
-        if (text.compare(QLatin1String(ambientNames[index]), Qt::CaseInsensitive) == 0)
-            return index;
-    }
-    return std::nullopt;
+    return AmbientSounds::fromName(text);
 }
 
 std::optional<RenderOptions::OutputFormat> RenderOptions::outputFormatFor(const QString &path)
@@ -137,10 +127,8 @@ const char *RenderOptions::formatName(OutputFormat format)
 
 QString RenderOptions::colourName(const Colour &colour)
 {
-    for (const NamedColour &named : namedColours) {
-        if (named.colour == colour)
-            return QLatin1String(named.name);
-    }
+    if (const char *name = ProgramCatalogue::colourName(colour))
+        return QLatin1String(name);
     const auto byte = [](float component) { return qRound(qBound(0.0f, component, 1.0f) * 255); };
     return QStringLiteral("#%1%2%3")
         .arg(byte(colour.red), 2, 16, QLatin1Char('0'))
@@ -197,19 +185,19 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
         } else if (option == QLatin1String("--duration")) {
             if (!takeValue())
                 return failed(QStringLiteral("--duration needs a length: %1").arg(lengthsAccepted));
-            const std::optional<SessionLength> length = sessionLength(value);
-            if (!length)
+            const std::optional<int> seconds = sessionSeconds(value);
+            if (!seconds)
                 return failed(QStringLiteral("length \"%1\" is not allowed: %2")
                                   .arg(value, QLatin1String(lengthsAccepted)));
-            request.length = *length;
+            request.seconds = *seconds;
         } else if (option == QLatin1String("--ambient")) {
             if (!takeValue())
-                return failed(QStringLiteral("--ambient needs one of %1").arg(ambientsAccepted));
-            const std::optional<int> index = ambientIndex(value);
-            if (!index)
+                return failed(QStringLiteral("--ambient needs one of %1").arg(ambientsAccepted()));
+            const std::optional<AmbientSound> sound = ambientSound(value);
+            if (!sound)
                 return failed(QStringLiteral("unknown ambient sound \"%1\": use %2")
-                                  .arg(value, QLatin1String(ambientsAccepted)));
-            request.ambientIndex = *index;
+                                  .arg(value, ambientsAccepted()));
+            request.ambient = *sound;
         } else if (option == QLatin1String("--no-secondary-tone") && !hasValue) {
             request.secondaryTone = false;
         } else if ((option == QLatin1String("--quiet") || option == QLatin1String("-q")) &&

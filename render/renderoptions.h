@@ -2,6 +2,7 @@
 #define RENDEROPTIONS_H
 
 #include "session/colour.h"
+#include "sound/ambientsound.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,17 +16,12 @@ namespace RenderOptions {
 // A catalogue name in any case ("deep sleep") or a number 1..11 in the window's order.
 std::optional<int> programNumber(const QString &text);
 
-// A length as the window's two boxes hold it: hours 0..12 and minutes 5..55 as index 0..10.
-struct SessionLength
-{
-    int hoursIndex;
-    int minutesIndex;
-};
-// "1h30m", "90m", "1:30" (hours:minutes), "5m", "2h5m"; only the lengths the window offers.
-std::optional<SessionLength> sessionLength(const QString &text);
+// A length in seconds from "1h30m", "90m", "1:30" (hours:minutes), "5m", "2h5m"; only the lengths
+// the window offers: 5 to 55 minutes past each hour from 0 to 12.
+std::optional<int> sessionSeconds(const QString &text);
 
-// "pink", "water", "rain", "lullaby": the AmbientSound index, the window's order; "none": -1.
-std::optional<int> ambientIndex(const QString &text);
+// "pink", "water", "rain", "lullaby", "none", in any case.
+std::optional<AmbientSound> ambientSound(const QString &text);
 
 // The output format follows the file's extension, in any case; "-" is WAV on standard output.
 enum class OutputFormat { Wav, Flac, Ogg, Opus, Mp3 };
@@ -41,8 +37,8 @@ QString clockText(qint64 seconds);
 struct Request
 {
     int programNumber = 0;
-    SessionLength length {0, 0};
-    int ambientIndex = 0;
+    int seconds = 5 * 60;
+    AmbientSound ambient = AmbientSound::PinkNoise;
     bool secondaryTone = true;
     bool quiet = false;
     QString output;

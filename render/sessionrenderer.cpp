@@ -7,8 +7,6 @@
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
-    // In the machine's own byte order the samples are ready to use as they are.
-    , generator(QSysInfo::ByteOrder, nullptr)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)
 {
     Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
@@ -26,12 +24,10 @@ const QVector<qint16> &SessionRenderer::renderNext()
     if (count == 0)
         return samples;
 
-    // The generator stays closed, so a rebuild here replaces the loop outright: the read
-    // position is at its first frame again after each whole loop.
-    if (frameInLoop == 0) {
+    // The read position is at the loop's first frame again after each whole loop, where the
+    // generator takes the new beat, as it does for the player.
+    if (frameInLoop == 0)
         generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
-        generator.generateData();
-    }
     generator.readData(reinterpret_cast<char *>(samples.data()),
                        Tone::bytesPerFrame * qint64(count));
 

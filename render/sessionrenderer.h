@@ -8,10 +8,9 @@
 
 class AmbientLoop;
 
-// Produces a session's sound as the window plays it: loop k of the tone is the generator's loop
+// Produces a session's sound as the player plays it: loop k of the tone is the generator's loop
 // for the beat of loop k, played from its first frame to its last, and the ambient loop runs
-// under it without a break. The tone's loop boundaries have a zero envelope, so consecutive loops
-// join without the blend the window needs for a rebuild in mid-loop.
+// under it without a break.
 class SessionRenderer
 {
 public:

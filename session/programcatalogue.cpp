@@ -10,6 +10,16 @@ constexpr Colour blue {0, 0, 1};
 constexpr Colour magenta {1, 0, 1};
 constexpr Colour cyan {0, 1, 1};
 
+struct NamedColour
+{
+    Colour colour;
+    const char *name;
+};
+
+const NamedColour namedColours[] = {
+    {yellow, "yellow"}, {red, "red"}, {blue, "blue"}, {magenta, "magenta"}, {cyan, "cyan"},
+};
+
 const Program programs[ProgramCatalogue::count] = {
     {"Active Concentration", 15, 27, 20, yellow, red, yellow,
      "This program will raise your brain wave frequency, allowing you maximum alertness to tackle "
@@ -68,4 +78,13 @@ const Program &ProgramCatalogue::program(int number)
 {
     Q_ASSERT(contains(number));
     return programs[number - 1];
+}
+
+const char *ProgramCatalogue::colourName(const Colour &colour)
+{
+    for (const NamedColour &named : namedColours) {
+        if (named.colour == colour)
+            return named.name;
+    }
+    return nullptr;
 }

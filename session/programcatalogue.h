@@ -24,6 +24,9 @@ constexpr int count = 11;
 // Programs are numbered 1..count, as the buttons program1..program11 are.
 bool contains(int number);
 const Program &program(int number);
+// "yellow", "red", "blue", "magenta" or "cyan" for the colours the programs use; nullptr for any
+// other.
+const char *colourName(const Colour &colour);
 
 } // namespace ProgramCatalogue
 

@@ -61,8 +61,8 @@ void Session::tick()
     const float fraction = Timeline::rampFraction(stageClock.elapsed(), stageSeconds);
 
     const qint64 flashElapsed = flashClock.elapsed();
-    const Timeline::FlashStep step = Timeline::flashStep(flashElapsed, flashClock.elapsed(),
-                                                         float(beat), fade == Fade::In ? 0 : 1);
+    const Timeline::FlashStep step =
+        Timeline::flashStep(flashElapsed, flashClock.elapsed(), float(beat), fade);
     flash = step.level;
     if (step.turn) {
         flashClock.restart();

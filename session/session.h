@@ -4,6 +4,7 @@
 #include "session/colour.h"
 #include "session/programcatalogue.h"
 #include "session/sessionclock.h"
+#include "session/timeline.h"
 
 #include <QColor>
 #include <QObject>
@@ -21,7 +22,7 @@ class Session : public QObject
 public:
     enum class Stage { None, FirstRamp, Plateau, FinalRamp };
     Q_ENUM(Stage)
-    enum class Fade { In, Out };
+    using Fade = Timeline::Fade;
 
     // A precise timer keeps the ticks on their 20 ms grid; a coarse one drifts by up to 5 %,
     // which shows in a fast flash fade.

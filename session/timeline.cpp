@@ -20,11 +20,6 @@ HoursMinutesSeconds split(int seconds)
 
 } // namespace
 
-int Timeline::totalSecondsFor(int hoursIndex, int minutesIndex)
-{
-    return 60 * (60 * hoursIndex + 5 * minutesIndex + 5);
-}
-
 Timeline::StageLengths Timeline::stageLengthsFor(int totalSeconds)
 {
     const int halfMinutes = std::min(totalSeconds / 3, 600) / 30;
@@ -43,12 +38,12 @@ int Timeline::rampFrequency(int fromFrequency, int toFrequency, float fraction)
 }
 
 Timeline::FlashStep Timeline::flashStep(qint64 elapsedMs, qint64 elapsedAgainMs,
-                                        float beatFrequency, int fadeDirection)
+                                        float beatFrequency, Fade fade)
 {
     const float halfPeriod = 1 / beatFrequency;
     const float elapsedSeconds = elapsedMs / 1000.0;
     float level = elapsedSeconds / halfPeriod;
-    if (fadeDirection != 0)
+    if (fade == Fade::Out)
         level = 1.0f - level;
     const bool turn = elapsedAgainMs / 1000.0 >= halfPeriod;
     if (level > 1.0f)

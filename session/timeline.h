@@ -5,13 +5,10 @@
 
 #include <QByteArray>
 
-// The arithmetic of a session, free of widgets and clocks: MainWindow reads its clocks and
-// combo boxes and passes plain numbers in. The float and int conversions are deliberate; they
+// The arithmetic of a session, free of widgets and clocks: the session reads its clocks and passes
+// plain numbers in. The float and int conversions are deliberate; they
 // decide values such as 11 Hz (not 12) halfway down a 20 to 3 Hz ramp.
 namespace Timeline {
-
-// Session length from the duration boxes: hours index 0..12, minutes index 0..10 (5..55 min).
-int totalSecondsFor(int hoursIndex, int minutesIndex);
 
 // Stages 1 and 3 ramp for rampLength seconds (a multiple of 30, at most 600 and at most a third
 // of the session); stage 2 holds the plateau for the rest.
@@ -28,6 +25,9 @@ float rampFraction(qint64 stageElapsedMs, int stageLength);
 // Beat frequency at a fraction of a ramp, truncated toward zero to whole hertz.
 int rampFrequency(int fromFrequency, int toFrequency, float fraction);
 
+// Which way the flash is fading.
+enum class Fade { In, Out };
+
 // One step of the flash fade at beat frequency b: each fade in or out lasts a half period of
 // 1/b seconds. elapsedMs is the flash clock's reading for the level, elapsedAgainMs its second
 // reading for the turn test. The level is clamped above at 1.0 only: a late fade-out tick goes
@@ -37,8 +37,7 @@ struct FlashStep
     float level;
     bool turn; // the half period is over: restart the flash clock and reverse the direction
 };
-FlashStep flashStep(qint64 elapsedMs, qint64 elapsedAgainMs, float beatFrequency,
-                    int fadeDirection);
+FlashStep flashStep(qint64 elapsedMs, qint64 elapsedAgainMs, float beatFrequency, Fade fade);
 
 // The stage's colour at a fraction of it, each component clamped above at 1.0.
 Colour mixColours(const Colour &from, const Colour &to, float fraction);

@@ -1,27 +1,15 @@
 #include "sound/ambientplayer.h"
 
-#include "sound/ambientsound.h"
+#include "sound/logging.h"
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
 
-#include <cstdio>
-
-namespace {
-
-// The output's notification paces the tone's resynthesis; the ambient sound needs none.
-const int unusedNotifyIntervalMs = 3600 * 1000;
-
-} // namespace
-
 AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
-    , currentFile(AmbientSound::filePath(0))
+    , currentFile(AmbientSounds::filePath(AmbientSound::PinkNoise))
     , device(new LoopDevice)
-    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound",
-                             unusedNotifyIntervalMs, this))
+    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
 {
-    // The tone's output tells of an outage of the sound server; the ambient sound shares it.
-    output->setOutagesReported(false);
 }
 
 AmbientPlayer::~AmbientPlayer() = default;
@@ -31,9 +19,9 @@ bool AmbientPlayer::isPlaying() const
     return output->isPlaying();
 }
 
-void AmbientPlayer::setSound(int index)
+void AmbientPlayer::setSound(AmbientSound sound)
 {
-    setFile(AmbientSound::filePath(index));
+    setFile(AmbientSounds::filePath(sound));
 }
 
 void AmbientPlayer::setFile(const QString &path)
@@ -72,7 +60,7 @@ void AmbientPlayer::startSound()
     QString error;
     auto loop = std::make_shared<AmbientLoop>(AmbientLoop::open(currentFile, &error));
     if (loop->isEmpty()) {
-        std::fprintf(stderr, "velmora: %s: the ambient sound stays silent\n", qPrintable(error));
+        qCWarning(lcSound, "%s: the ambient sound stays silent", qPrintable(error));
         return;
     }
     // Queued in the output's thread, so before the output's own start.

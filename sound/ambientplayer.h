@@ -2,6 +2,7 @@
 #define AMBIENTPLAYER_H
 
 #include "sound/ambientloop.h"
+#include "sound/ambientsound.h"
 
 #include <QIODevice>
 #include <QObject>
@@ -15,7 +16,8 @@ class SoundOutput;
 // (SoundOutput: on the current default device, never waiting on the sound server, and back by
 // itself after an outage), for as long as it is told to play. The file is decoded once as it plays
 // (AmbientLoop), so its end runs straight on into its start with no gap at the seam. A file that
-// cannot be decoded leaves the ambient sound silent and says so once on stderr.
+// cannot be decoded leaves the ambient sound silent and says so once on stderr. It plays Pink Noise
+// until told otherwise.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
@@ -30,8 +32,8 @@ public:
     bool isPlaying() const;
 
 public slots:
-    // Takes the sound at a box index of AmbientSound; while playing, switches at once.
-    void setSound(int index);
+    // While playing, switches at once.
+    void setSound(AmbientSound sound);
     void setFile(const QString &path);
     void play();
     void stop();

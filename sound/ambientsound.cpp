@@ -2,11 +2,77 @@
 
 #include <QCoreApplication>
 
-QString AmbientSound::filePath(int index)
+#include <iterator>
+
+namespace {
+
+struct Row
 {
-    static const char *const files[] = {"pinknoise.mp3", "water.mp3", "rain.mp3", "lullaby.mp3"};
-    if (index < 0 || index >= int(sizeof files / sizeof files[0]))
+    AmbientSound sound;
+    const char *name;
+    // The build copies and installs every file named here (sound/CMakeLists.txt reads them).
+    const char *file;
+    const char *label;
+};
+
+constexpr Row rows[] = {
+    {AmbientSound::PinkNoise, "pink", "pinknoise.mp3",
+     QT_TRANSLATE_NOOP("AmbientSound", "Pink Noise")},
+    {AmbientSound::Water, "water", "water.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Water")},
+    {AmbientSound::Rain, "rain", "rain.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Rain")},
+    {AmbientSound::Lullaby, "lullaby", "lullaby.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Lullaby")},
+    {AmbientSound::None, "none", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "None")},
+};
+
+constexpr bool rowsInTheEnumsOrder()
+{
+    for (int i = 0; i < int(std::size(rows)); ++i) {
+        if (int(rows[i].sound) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(rowsInTheEnumsOrder(), "a sound's row is found by its value");
+
+const Row &rowOf(AmbientSound sound)
+{
+    return rows[int(sound)];
+}
+
+} // namespace
+
+QList<AmbientSound> AmbientSounds::all()
+{
+    QList<AmbientSound> sounds;
+    for (const Row &row : rows)
+        sounds.append(row.sound);
+    return sounds;
+}
+
+QString AmbientSounds::label(AmbientSound sound)
+{
+    return QCoreApplication::translate("AmbientSound", rowOf(sound).label);
+}
+
+QString AmbientSounds::name(AmbientSound sound)
+{
+    return QString::fromLatin1(rowOf(sound).name);
+}
+
+std::optional<AmbientSound> AmbientSounds::fromName(const QString &name)
+{
+    for (const Row &row : rows) {
+        if (name.compare(QLatin1String(row.name), Qt::CaseInsensitive) == 0)
+            return row.sound;
+    }
+    return std::nullopt;
+}
+
+QString AmbientSounds::filePath(AmbientSound sound)
+{
+    const char *file = rowOf(sound).file;
+    if (!file)
         return QString();
     return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") +
-        QLatin1String(files[index]);
+        QLatin1String(file);
 }

@@ -1,16 +1,30 @@
 #ifndef AMBIENTSOUND_H
 #define AMBIENTSOUND_H
 
+#include <QList>
 #include <QString>
 
-// The ambient sounds of the window's "Ambient Audio" box, in its order: "Pink Noise", "Water",
-// "Rain", "Lullaby", "None". The files live in Resources/ beside the executable, whatever the
-// working directory.
-namespace AmbientSound {
+#include <optional>
 
-// The file of the sound at a box index; an empty path for "None" and any index outside 0..3.
-QString filePath(int index);
+// The ambient sounds, in the order the window offers them. Adding one is a row in the table of
+// ambientsound.cpp and its file in sound/ambient/.
+enum class AmbientSound { PinkNoise, Water, Rain, Lullaby, None };
 
-} // namespace AmbientSound
+namespace AmbientSounds {
+
+// Every sound, None last.
+QList<AmbientSound> all();
+
+// The label the window shows, in the user's language.
+QString label(AmbientSound sound);
+// The name velmora-render takes on its command line: "pink", "water", "rain", "lullaby", "none".
+QString name(AmbientSound sound);
+std::optional<AmbientSound> fromName(const QString &name);
+
+// The sound's file, in Resources/ beside the executable whatever the working directory; empty for
+// None.
+QString filePath(AmbientSound sound);
+
+} // namespace AmbientSounds
 
 #endif

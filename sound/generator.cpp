@@ -1,6 +1,6 @@
 #include "sound/generator.h"
 
-#include <QtEndian>
+#include "sound/tone.h"
 
 #include <cmath>
 #include <cstring>
@@ -18,7 +18,6 @@ const int BytesPerFrame = Tone::bytesPerFrame;
 const int LoopBytes = Tone::loopBytes;
 const int FadeFrames = Tone::fadeFrames;
 const int FadeOutStart = LoopFrames - FadeFrames;
-const int BlendFrames = Tone::blendFrames;
 const float SecondaryFrequency = Tone::secondaryFrequency;
 
 // A term is the sample formula without its envelope, with the same operations in the same order,
@@ -44,6 +43,12 @@ __attribute__((target("avx"))) void clearUpperVectorHalves()
 }
 #endif
 
+// In the machine's byte order, as the sound server and the renderer's mix take it.
+void storeSample(char *dest, qint16 value)
+{
+    std::memcpy(dest, &value, sizeof value);
+}
+
 // Qt's AVX2 painting leaves the upper halves of the vector registers in use, and the SSE code of
 // the synthesis then pays a transition penalty on every instruction: on the GUI thread, after a
 // paint, it took six times as long as alone. Clearing them changes no result.
@@ -58,70 +63,56 @@ void releaseWideVectorState()
 
 } // namespace
 
-Generator::Generator(QSysInfo::Endian byteOrder, QObject *parent)
+Generator::Generator(QObject *parent)
     : QIODevice(parent)
-    , byteOrder(byteOrder)
-    , readPosition(0)
-    , leftTermsFrequency(carrier)
-    , rightTermsFrequency(carrier + beat)
+    , rightTermsFrequency(Tone::carrierFrequency)
     , plateauSecond(FramesPerSecond * BytesPerFrame, 0)
-    , blendStretch(BlendFrames * 2)
 {
-    fillMainTerms(leftTerms, leftTermsFrequency);
+    fillMainTerms(leftTerms, Tone::carrierFrequency);
     fillMainTerms(rightTerms, rightTermsFrequency);
     fillSecondaryTerms(secondaryTerms);
     generateData();
+    // Unbuffered: a rewind must not leave frames read ahead of it in QIODevice's own buffer.
+    open(QIODevice::ReadOnly | QIODevice::Unbuffered);
 }
 
 Generator::~Generator() = default;
 
-void Generator::setCarrierFrequency(float hertz)
-{
-    carrier = hertz;
-}
-
 void Generator::setBeatFrequency(float hertz)
 {
+    changed = changed || hertz != beat;
     beat = hertz;
 }
 
 void Generator::setSecondaryTone(bool on)
 {
+    changed = changed || on != secondaryToneOn;
     secondaryToneOn = on;
 }
 
-void Generator::start()
-{
-    open(QIODevice::ReadOnly);
-}
-
-void Generator::stop()
+void Generator::rewind()
 {
     readPosition = 0;
-    close();
 }
 
 void Generator::generateData()
 {
     releaseWideVectorState();
-    const bool blend = isOpen();
-    if (blend)
-        keepBlendStretch();
-
     buffer.resize(LoopBytes);
     updateTerms();
     synthesiseFade(0, FadeFrames, true);
     synthesisePlateau();
     synthesiseFade(FadeOutStart + 1, LoopFrames, false);
-
-    if (blend)
-        blendIntoNewLoop();
+    changed = false;
 }
 
 qint64 Generator::readData(char *data, qint64 maxSize)
 {
     qint64 total = 0;
     while (total < maxSize) {
+        // Both ends of the loop are silent, so a new loop takes over there without a click.
+        if (readPosition == 0 && changed)
+            generateData();
         const qint64 piece = qMin(buffer.size() - readPosition, maxSize - total);
         std::memcpy(data + total, buffer.constData() + readPosition, size_t(piece));
         readPosition = (readPosition + piece) % buffer.size();
@@ -137,18 +128,9 @@ qint64 Generator::writeData(const char *data, qint64 len)
     return 0;
 }
 
-qint64 Generator::bytesAvailable() const
-{
-    return buffer.size() + QIODevice::bytesAvailable();
-}
-
 void Generator::updateTerms()
 {
-    if (carrier != leftTermsFrequency) {
-        leftTermsFrequency = carrier;
-        fillMainTerms(leftTerms, leftTermsFrequency);
-    }
-    const float rightFrequency = carrier + beat;
+    const float rightFrequency = Tone::carrierFrequency + beat;
     if (rightFrequency != rightTermsFrequency) {
         rightTermsFrequency = rightFrequency;
         fillMainTerms(rightTerms, rightTermsFrequency);
@@ -193,46 +175,4 @@ void Generator::synthesisePlateau()
                     plateauSecond.constData() + t * BytesPerFrame, size_t(count) * BytesPerFrame);
         frame += count;
     }
-}
-
-void Generator::keepBlendStretch()
-{
-    const int firstFrame = int(readPosition / BytesPerFrame);
-    for (int k = 0; k < BlendFrames; ++k) {
-        const int frame = (firstFrame + k) % LoopFrames;
-        blendStretch[2 * k] = sampleAt(2 * frame);
-        blendStretch[2 * k + 1] = sampleAt(2 * frame + 1);
-    }
-}
-
-// A linear crossfade from the old loop to the new one: the frame at the read position is still
-// the old one, and from BlendFrames on the new loop plays unchanged.
-void Generator::blendIntoNewLoop()
-{
-    const int firstFrame = int(readPosition / BytesPerFrame);
-    char *out = buffer.data();
-    for (int k = 0; k < BlendFrames; ++k) {
-        const int frame = (firstFrame + k) % LoopFrames;
-        for (int channel = 0; channel < 2; ++channel) {
-            const int oldSample = blendStretch[2 * k + channel];
-            const int newSample = sampleAt(2 * frame + channel);
-            const int blended = (oldSample * (BlendFrames - k) + newSample * k) / BlendFrames;
-            storeSample(out + (2 * frame + channel) * 2, qint16(blended));
-        }
-    }
-}
-
-qint16 Generator::sampleAt(int sampleIndex) const
-{
-    const char *source = buffer.constData() + sampleIndex * 2;
-    return byteOrder == QSysInfo::LittleEndian ? qFromLittleEndian<qint16>(source)
-                                               : qFromBigEndian<qint16>(source);
-}
-
-void Generator::storeSample(char *dest, qint16 value) const
-{
-    if (byteOrder == QSysInfo::LittleEndian)
-        qToLittleEndian(value, dest);
-    else
-        qToBigEndian(value, dest);
 }

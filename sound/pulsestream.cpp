@@ -1,10 +1,13 @@
 #include "sound/pulsestream.h"
 
+#include "sound/logging.h"
 #include "sound/tone.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QTimer>
+
+#include <atomic>
 
 #include <glib.h>
 #include <pulse/glib-mainloop.h>
@@ -24,18 +27,19 @@ const pa_usec_t bufferedUsec = 300000;
 // stream wakes ten times a second, not at the sink's own pace.
 const pa_usec_t refillUsec = 100000;
 
-static_assert(Tone::playedByteOrder == QSysInfo::LittleEndian, "the stream plays s16le");
-const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16LE, Tone::framesPerSecond,
+const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16NE, Tone::framesPerSecond,
                                          Tone::channelCount};
+
+// The program's streams share the server, and so its outages: the first stream to lose it tells,
+// and no other tells again until every stream that lost it plays again.
+std::atomic<int> streamsInOutage {0};
 
 } // namespace
 
-PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
-                         int notifyIntervalMs)
+PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity)
     : source(source)
     , streamName(name.toUtf8())
     , identity(identity)
-    , notifyBytes(qint64(notifyIntervalMs) * Tone::framesPerSecond / 1000 * Tone::bytesPerFrame)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
@@ -51,14 +55,13 @@ PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArra
 PulseStream::~PulseStream()
 {
     disconnectFromServer();
+    setOutage(false, QString());
 }
 
 void PulseStream::start()
 {
     wanted = true;
     playing = false;
-    outageReported = false;
-    bytesSinceNotify = 0;
     retryDelayMs = firstRetryDelayMs;
     connectToServer();
 }
@@ -69,6 +72,7 @@ void PulseStream::stop()
     playing = false;
     retryTimer->stop();
     disconnectFromServer();
+    setOutage(false, QString());
 }
 
 // The callbacks run in this object's thread, from its event loop. A change of state is followed
@@ -167,7 +171,7 @@ void PulseStream::followStreamState()
     if (state == PA_STREAM_READY) {
         answerTimer->start();
         retryDelayMs = firstRetryDelayMs;
-        outageReported = false;
+        setOutage(false, QString());
         if (!playing) {
             playing = true;
             emit playingChanged(true);
@@ -198,29 +202,34 @@ void PulseStream::feed()
     }
     pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
     answerTimer->start();
-    bytesSinceNotify += written;
-    while (bytesSinceNotify >= notifyBytes) {
-        bytesSinceNotify -= notifyBytes;
-        emit notify();
-    }
 }
 
-// One line on stderr and one signal per outage: the retries that follow are silent until the
-// sound plays again.
+// One signal per outage, and one line on stderr for the program's streams together: the retries
+// that follow are silent until the sound plays again.
 void PulseStream::giveUpConnection(const QString &reason)
 {
     disconnectFromServer();
     if (!wanted)
         return;
-    if (playing || !outageReported) {
-        if (outagesReported)
-            qWarning("No sound output (%s): trying again until it comes back", qPrintable(reason));
-        outageReported = true;
+    if (!inOutage) {
+        setOutage(true, reason);
         playing = false;
         emit playingChanged(false);
     }
     retryTimer->start(retryDelayMs);
     retryDelayMs = qMin(2 * retryDelayMs, longestRetryDelayMs);
+}
+
+void PulseStream::setOutage(bool lost, const QString &reason)
+{
+    if (lost == inOutage)
+        return;
+    inOutage = lost;
+    if (!lost)
+        --streamsInOutage;
+    else if (streamsInOutage++ == 0)
+        qCWarning(lcSound, "No sound output (%s): trying again until it comes back",
+                  qPrintable(reason));
 }
 
 QString PulseStream::serverError() const

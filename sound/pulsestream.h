@@ -22,21 +22,16 @@ class PulseStream : public QObject
 
 public:
     // Reads `source`, which must live in the same thread, as Tone plays it (16-bit stereo at
-    // 44,100 Hz, low byte first); the stream shows in the desktop's mixer with the application's
+    // 44,100 Hz); the stream shows in the desktop's mixer with the application's
     // name and `name`. The server remembers the stream's volume under `identity`, apart from the
     // application's other streams (see createStream()).
-    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
-                int notifyIntervalMs);
+    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity);
     ~PulseStream() override;
 
     void start();
     void stop();
-    // On, as it is at first, a lost output is told on stderr, once for each outage.
-    void setOutagesReported(bool on) { outagesReported = on; }
 
 signals:
-    // Each time notifyIntervalMs of the source have been handed to the server.
-    void notify();
     // True once the server takes the sound; false when a start or a stream fails. A stop says
     // nothing.
     void playingChanged(bool playing);
@@ -52,14 +47,13 @@ private:
     void followStreamState();
     void feed();
     void giveUpConnection(const QString &reason);
+    void setOutage(bool lost, const QString &reason);
     void disconnectFromServer();
     QString serverError() const;
 
     QIODevice *source;
     QByteArray streamName;
     QByteArray identity;
-    qint64 notifyBytes;
-    qint64 bytesSinceNotify = 0;
 
     // Made in the stream's own thread with each connection, and freed with it.
     pa_glib_mainloop *mainloop = nullptr;
@@ -71,8 +65,8 @@ private:
     int retryDelayMs;
     bool wanted = false;
     bool playing = false;
-    bool outageReported = false;
-    bool outagesReported = true;
+    // This stream has told of an outage that has not ended yet.
+    bool inOutage = false;
 };
 
 #endif

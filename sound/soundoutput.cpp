@@ -5,15 +5,14 @@
 #include <QIODevice>
 
 SoundOutput::SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                         int notifyIntervalMs, QObject *parent)
+                         QObject *parent)
     : QObject(parent)
     , sourceDevice(source)
-    , stream(new PulseStream(source, name, identity, notifyIntervalMs))
+    , stream(new PulseStream(source, name, identity))
 {
     thread.setObjectName(QStringLiteral("SoundOutput ") + name);
     source->moveToThread(&thread);
     stream->moveToThread(&thread);
-    connect(stream, &PulseStream::notify, this, &SoundOutput::notify, Qt::DirectConnection);
     connect(stream, &PulseStream::playingChanged, this, &SoundOutput::takePlayingState);
     thread.start();
 }
@@ -31,11 +30,6 @@ SoundOutput::~SoundOutput()
         Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
-}
-
-void SoundOutput::setOutagesReported(bool on)
-{
-    QMetaObject::invokeMethod(stream, [stream = stream, on] { stream->setOutagesReported(on); });
 }
 
 void SoundOutput::start()

@@ -11,6 +11,7 @@ class QIODevice;
 // own, so that nothing the sound server does (go away, hang, lose the device) can stall the
 // caller's thread. A start returns at once; the sound joins as soon as the server takes it, and a
 // lost output is made again, at the point the source has reached, for as long as it should play.
+// A lost output is told on stderr once, for all the program's outputs together.
 class SoundOutput : public QObject
 {
     Q_OBJECT
@@ -18,20 +19,17 @@ class SoundOutput : public QObject
 public:
     // Takes `source`, which must have no parent, into the output's thread and owns it from then
     // on: the source is read there, so it is to be used only through queued calls and signals.
-    // The source gives the sound as Tone plays it (16-bit stereo at 44,100 Hz, low byte first).
+    // The source gives the sound as Tone plays it (16-bit stereo at 44,100 Hz).
     // `name` tells the stream apart in the desktop's mixer, under the application's name;
     // `identity` is the untranslated key under which the sound server remembers its volume.
     SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                int notifyIntervalMs, QObject *parent = nullptr);
+                QObject *parent = nullptr);
     ~SoundOutput() override;
 
     // The device played; it lives in the output's thread.
     QIODevice *source() const { return sourceDevice; }
     // As last reported by playingChanged().
     bool isPlaying() const { return playing; }
-    // On, as it is at first, a lost output is told on stderr, once for each outage. Several
-    // outputs of one program share the server, and so their outages: one of them tells.
-    void setOutagesReported(bool on);
 
 public slots:
     // Opens a fresh stream on the current default output, reading the source on from where it is.
@@ -40,8 +38,6 @@ public slots:
     void stop();
 
 signals:
-    // In the output's thread, each time notifyIntervalMs of the source have been played.
-    void notify();
     // In the owner's thread: true once the sound plays, false when it cannot, after a start or
     // when it is lost; a stop says nothing.
     void playingChanged(bool playing);

@@ -1,7 +1,8 @@
+#include "player/sessionplayer.h"
 #include "session/session.h"
 #include "sound/ambientplayer.h"
 #include "tests/recording.h"
-#include "windowparts.h"
+#include "tests/windowparts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -87,6 +88,7 @@ private:
     QString originalDirectory;
     QTemporaryDir fixtures;
     std::unique_ptr<Recording> recording;
+    SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
     Session *session = nullptr;
     AmbientPlayer *player = nullptr;
@@ -121,9 +123,10 @@ void TestAmbient::init()
 
 void TestAmbient::createWindow()
 {
-    window = new MainWindow;
-    session = WindowParts::child<Session>(window);
-    player = WindowParts::child<AmbientPlayer>(window);
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
+    session = &sessionPlayer->session();
+    player = &sessionPlayer->ambientPlayer();
     // The flashing screen plays no part here.
     WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
     window->show();
@@ -133,6 +136,8 @@ void TestAmbient::createWindow()
 void TestAmbient::cleanup()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     window = nullptr;
     recording.reset();
     QFile::remove(fixtures.filePath(QStringLiteral("recording.raw")));
@@ -270,6 +275,8 @@ void TestAmbient::changeBetweenSessionsWaitsForStart()
 void TestAmbient::foundFromAnotherWorkingDirectory()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     QTemporaryDir elsewhere;
     QVERIFY(elsewhere.isValid());
     QVERIFY(QDir::setCurrent(elsewhere.path()));

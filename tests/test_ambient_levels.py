@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Checks the level of every ambient sound Velmora ships, as a player decodes it.
 
-The sink adds the ambient sound to the tone sample by sample and the tone peaks at
-26,212, so an ambient peak above 32,767 - 26,212 = 6,555 makes the sum clip; the
-files are made to decode to at most 6,000, which leaves room for decoders that
-round differently from sox's. Their loudness must stay where
+The sink adds the ambient sound to the tone sample by sample, so an ambient peak
+above full scale less the tone's peak (Tone::peak in sound/tone.h) makes the sum
+clip; the files are made to decode to at most 6,000, which leaves room below that
+for decoders that round differently from sox's. Their loudness must stay where
 tools/make-ambient-sounds puts it (-27 LUFS): well under the tone, and not so far
 under it that a quieter file passes the peak check by being barely audible.
 
@@ -12,6 +12,7 @@ under it that a quieter file passes the peak check by being barely audible.
 """
 import glob
 import os
+import re
 import subprocess
 import sys
 
@@ -36,7 +37,14 @@ def stats(path, *effects):
     return values
 
 
-def check(path):
+def tone_peak():
+    """The tone's loudest sample, as sound/tone.h states it."""
+    here = os.path.dirname(os.path.abspath(__file__))
+    with open(os.path.join(here, "..", "sound", "tone.h")) as header:
+        return int(re.search(r"constexpr int peak = (\d+);", header.read()).group(1))
+
+
+def check(path, headroom):
     """Returns the problems with one file, and prints its figures."""
     decoded = stats(path)
     peak = round(max(float(decoded["Max level"]), -float(decoded["Min level"])) * 32768)
@@ -48,7 +56,7 @@ def check(path):
     problems = []
     if peak > PEAK_MAX:
         problems.append(f"{name} decodes to a peak of {peak}, above {PEAK_MAX} "
-                        f"(with the tone's 26,212 the sum clips above 6,555)")
+                        f"(with the tone the sum clips above {headroom})")
     low, high = LOUDNESS_RANGE
     if not low <= loudness <= high:
         problems.append(f"{name} is at {loudness:.1f} LUFS, outside {low} to {high}")
@@ -62,7 +70,11 @@ def main():
     if not paths:
         print(f"no MP3 files in {directory}")
         return 1
-    problems = [p for path in paths for p in check(path)]
+    headroom = 32767 - tone_peak()
+    if PEAK_MAX >= headroom:
+        print(f"FAIL: the files' ceiling {PEAK_MAX} leaves no room under {headroom}")
+        return 1
+    problems = [p for path in paths for p in check(path, headroom)]
     for p in problems:
         print("FAIL:", p)
     return 1 if problems else 0

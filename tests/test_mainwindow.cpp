@@ -1,6 +1,7 @@
+#include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
 #include "session/session.h"
-#include "windowparts.h"
+#include "tests/windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -38,12 +39,14 @@ private:
         return WindowParts::child<T>(window, name);
     }
 
+    SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
 };
 
 void TestMainWindow::init()
 {
-    window = new MainWindow;
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
@@ -51,6 +54,8 @@ void TestMainWindow::init()
 void TestMainWindow::cleanup()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     window = nullptr;
 }
 
@@ -171,7 +176,7 @@ void TestMainWindow::comboBoxItems()
 
 void TestMainWindow::initialState()
 {
-    QVERIFY(!part<Session>()->isRunning());
+    QVERIFY(!sessionPlayer->isRunning());
 
     auto *tone = part<QCheckBox>("Tone");
     auto *visualizer = part<QCheckBox>("Visualizer");
@@ -263,7 +268,7 @@ void TestMainWindow::programButtons()
     // Start plays the selected program.
     part<QCheckBox>("Visualizer")->setChecked(false);
     QTest::mouseClick(part<QPushButton>("startButton"), Qt::LeftButton);
-    const Program *program = part<Session>()->program();
+    const Program *program = sessionPlayer->program();
     QCOMPARE(program, &ProgramCatalogue::program(number));
     QCOMPARE(
         QVector<int>({program->startFrequency, program->plateauFrequency, program->endFrequency}),

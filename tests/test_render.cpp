@@ -1,5 +1,4 @@
 #include "render/sessionplan.h"
-#include "session/timeline.h"
 #include "sound/tone.h"
 #include "tests/referencetone.h"
 
@@ -192,28 +191,25 @@ QString TestRender::freshFolder(const QString &name) const
 
 void TestRender::planFollowsTheSession_data()
 {
-    QTest::addColumn<int>("hoursIndex");
-    QTest::addColumn<int>("minutesIndex");
+    QTest::addColumn<int>("seconds");
     QTest::addColumn<qint64>("lengthMs");
     QTest::addColumn<QVector<int>>("beats");
 
-    QTest::newRow("5 minutes") << 0 << 0 << qint64(303000) << deepSleepFiveMinuteBeats;
-    QTest::newRow("30 minutes") << 0 << 5 << qint64(1803000) << QVector<int>();
-    QTest::newRow("12 h 55 m") << 12 << 10 << qint64(46503000) << QVector<int>();
+    QTest::newRow("5 minutes") << 300 << qint64(303000) << deepSleepFiveMinuteBeats;
+    QTest::newRow("30 minutes") << 1800 << qint64(1803000) << QVector<int>();
+    QTest::newRow("12 h 55 m") << 46500 << qint64(46503000) << QVector<int>();
 }
 
-// The plan is the window's session: it stops where the window's stops, and starts each loop with
-// the beat the session has when the window would rebuild the tone.
+// The plan is the player's session: it stops where the player's stops, and starts each loop with
+// the beat the session has when the player's tone takes it.
 void TestRender::planFollowsTheSession()
 {
-    QFETCH(int, hoursIndex);
-    QFETCH(int, minutesIndex);
+    QFETCH(int, seconds);
     QFETCH(qint64, lengthMs);
     QFETCH(QVector<int>, beats);
 
     const Program &deepSleep = ProgramCatalogue::program(3);
-    const SessionPlan plan =
-        SessionPlan::of(deepSleep, Timeline::totalSecondsFor(hoursIndex, minutesIndex));
+    const SessionPlan plan = SessionPlan::of(deepSleep, seconds);
     QCOMPARE(plan.lengthMs, lengthMs);
     QCOMPARE(plan.loopBeats.size(), int((lengthMs + 14999) / 15000));
     if (!beats.isEmpty())

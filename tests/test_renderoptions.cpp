@@ -9,6 +9,7 @@ using RenderOptions::OutputFormat;
 
 Q_DECLARE_METATYPE(CommandLine::Action)
 Q_DECLARE_METATYPE(OutputFormat)
+Q_DECLARE_METATYPE(AmbientSound)
 
 // velmora-render's command line and the arithmetic around a render, value by value.
 class TestRenderOptions : public QObject
@@ -65,63 +66,64 @@ void TestRenderOptions::lengths_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("allowed");
-    QTest::addColumn<int>("hoursIndex");
-    QTest::addColumn<int>("minutesIndex");
+    QTest::addColumn<int>("seconds");
 
-    QTest::newRow("shortest") << "5m" << true << 0 << 0;
-    QTest::newRow("hours and minutes") << "1h30m" << true << 1 << 5;
-    QTest::newRow("minutes past an hour") << "90m" << true << 1 << 5;
-    QTest::newRow("hours:minutes") << "1:30" << true << 1 << 5;
-    QTest::newRow("upper case") << "2H5M" << true << 2 << 0;
-    QTest::newRow("longest") << "12h55m" << true << 12 << 10;
-    QTest::newRow("longest in minutes") << "775m" << true << 12 << 10;
-    QTest::newRow("longest with a colon") << "12:55" << true << 12 << 10;
-    QTest::newRow("whole hour: the window has no 0 minutes") << "1h" << false << 0 << 0;
-    QTest::newRow("whole hour in minutes") << "60m" << false << 0 << 0;
-    QTest::newRow("whole hour with a colon") << "2:00" << false << 0 << 0;
-    QTest::newRow("not a 5-minute step") << "7m" << false << 0 << 0;
-    QTest::newRow("too short") << "0m" << false << 0 << 0;
-    QTest::newRow("too long") << "13h5m" << false << 0 << 0;
-    QTest::newRow("minutes past 59 after hours") << "1h65m" << false << 0 << 0;
-    QTest::newRow("colon minutes past 59") << "1:65" << false << 0 << 0;
-    QTest::newRow("seconds") << "300s" << false << 0 << 0;
-    QTest::newRow("bare number") << "30" << false << 0 << 0;
-    QTest::newRow("empty") << "" << false << 0 << 0;
+    QTest::newRow("shortest") << "5m" << true << 300;
+    QTest::newRow("hours and minutes") << "1h30m" << true << 5400;
+    QTest::newRow("minutes past an hour") << "90m" << true << 5400;
+    QTest::newRow("hours:minutes") << "1:30" << true << 5400;
+    QTest::newRow("upper case") << "2H5M" << true << 7500;
+    QTest::newRow("longest") << "12h55m" << true << 46500;
+    QTest::newRow("longest in minutes") << "775m" << true << 46500;
+    QTest::newRow("longest with a colon") << "12:55" << true << 46500;
+    QTest::newRow("whole hour: the window has no 0 minutes") << "1h" << false << 0;
+    QTest::newRow("whole hour in minutes") << "60m" << false << 0;
+    QTest::newRow("whole hour with a colon") << "2:00" << false << 0;
+    QTest::newRow("not a 5-minute step") << "7m" << false << 0;
+    QTest::newRow("too short") << "0m" << false << 0;
+    QTest::newRow("too long") << "13h5m" << false << 0;
+    QTest::newRow("minutes past 59 after hours") << "1h65m" << false << 0;
+    QTest::newRow("colon minutes past 59") << "1:65" << false << 0;
+    QTest::newRow("seconds") << "300s" << false << 0;
+    QTest::newRow("bare number") << "30" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
 }
 
 void TestRenderOptions::lengths()
 {
     QFETCH(QString, text);
     QFETCH(bool, allowed);
-    QFETCH(int, hoursIndex);
-    QFETCH(int, minutesIndex);
+    QFETCH(int, seconds);
 
-    const std::optional<RenderOptions::SessionLength> length = RenderOptions::sessionLength(text);
+    const std::optional<int> length = RenderOptions::sessionSeconds(text);
     QCOMPARE(length.has_value(), allowed);
-    if (allowed) {
-        QCOMPARE(length->hoursIndex, hoursIndex);
-        QCOMPARE(length->minutesIndex, minutesIndex);
-    }
+    if (allowed)
+        QCOMPARE(*length, seconds);
 }
 
 void TestRenderOptions::ambients_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("known");
+    QTest::addColumn<AmbientSound>("sound");
 
-    QTest::newRow("pink") << "pink" << 0;
-    QTest::newRow("water") << "water" << 1;
-    QTest::newRow("rain") << "Rain" << 2;
-    QTest::newRow("lullaby") << "LULLABY" << 3;
-    QTest::newRow("none") << "none" << -1;
-    QTest::newRow("unknown") << "pinknoise" << -2;
+    QTest::newRow("pink") << "pink" << true << AmbientSound::PinkNoise;
+    QTest::newRow("water") << "water" << true << AmbientSound::Water;
+    QTest::newRow("rain") << "Rain" << true << AmbientSound::Rain;
+    QTest::newRow("lullaby") << "LULLABY" << true << AmbientSound::Lullaby;
+    QTest::newRow("none") << "none" << true << AmbientSound::None;
+    QTest::newRow("unknown") << "pinknoise" << false << AmbientSound::None;
 }
 
 void TestRenderOptions::ambients()
 {
     QFETCH(QString, text);
-    QFETCH(int, index);
-    QCOMPARE(RenderOptions::ambientIndex(text).value_or(-2), index);
+    QFETCH(bool, known);
+    QFETCH(AmbientSound, sound);
+    const std::optional<AmbientSound> found = RenderOptions::ambientSound(text);
+    QCOMPARE(found.has_value(), known);
+    if (known)
+        QCOMPARE(*found, sound);
 }
 
 void TestRenderOptions::formats_data()

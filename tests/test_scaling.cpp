@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
 
 #include <QCheckBox>
@@ -40,12 +41,14 @@ private:
         return found;
     }
 
+    SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
 };
 
 void TestScaling::init()
 {
-    window = new MainWindow;
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
@@ -53,6 +56,8 @@ void TestScaling::init()
 void TestScaling::cleanup()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     window = nullptr;
 }
 

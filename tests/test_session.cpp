@@ -1,8 +1,6 @@
+#include "player/sessionplayer.h"
 #include "session/session.h"
-#include "sound/generator.h"
-#include "sound/soundoutput.h"
-#include "sound/tone.h"
-#include "windowparts.h"
+#include "tests/windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,32 +44,21 @@ private:
     QPushButton *button(const char *name) const { return part<QPushButton>(name); }
     QCheckBox *checkBox(const char *name) const { return part<QCheckBox>(name); }
     QString headline() const { return part<QLabel>("selectedLabel")->text(); }
-    template<typename T, typename Class> T inToneThread(T (Class::*getter)() const) const
-    {
-        T value {};
-        QMetaObject::invokeMethod(
-            generator, [&] { value = (generator->*getter)(); }, Qt::BlockingQueuedConnection);
-        return value;
-    }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void setDuration(int hoursIndex, int minutesIndex);
     bool programButtonsEnabled(bool enabled) const;
 
+    SessionPlayer *player = nullptr;
     MainWindow *window = nullptr;
     Session *session = nullptr;
-    // Lives in the tone output's thread; read there, after the calls queued to it so far.
-    Generator *generator = nullptr;
-    SoundOutput *toneOutput = nullptr;
 };
 
 void TestSession::init()
 {
     virtualNowMs = 1000000;
-    window = new MainWindow;
-    session = part<Session>();
-    toneOutput = part<SoundOutput>();
-    generator = toneOutput ? qobject_cast<Generator *>(toneOutput->source()) : nullptr;
-    QVERIFY(session && generator);
+    player = new SessionPlayer;
+    window = new MainWindow(*player);
+    session = &player->session();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
@@ -80,6 +67,7 @@ void TestSession::cleanup()
 {
     SessionClock::setTimeSource(nullptr);
     delete window;
+    delete player;
 }
 
 void TestSession::setDuration(int hoursIndex, int minutesIndex)
@@ -105,7 +93,7 @@ void TestSession::startWithoutProgramIsRefused()
     QCOMPARE(button("startButton")->text(), QStringLiteral("Start"));
     QVERIFY(programButtonsEnabled(true));
     QVERIFY(!WindowParts::sessionScreenShown());
-    QVERIFY(!toneOutput->isPlaying());
+    QVERIFY(!player->isSoundPlaying());
 }
 
 void TestSession::startAndStop()
@@ -118,10 +106,8 @@ void TestSession::startAndStop()
     QVERIFY(programButtonsEnabled(false));
     QCOMPARE(headline(), QStringLiteral("00:05:00"));
     QCOMPARE(session->totalSeconds(), 300);
-    QCOMPARE(inToneThread(&Generator::beatFrequency), 20.0f);
-    QCOMPARE(inToneThread(&Generator::carrierFrequency), Tone::carrierFrequency);
-    QVERIFY(inToneThread(&Generator::isOpen));
-    QTRY_VERIFY_WITH_TIMEOUT(toneOutput->isPlaying(), 5000);
+    QCOMPARE(session->beatFrequency(), 20);
+    QTRY_VERIFY_WITH_TIMEOUT(player->isSoundPlaying(), 5000);
     QVERIFY(WindowParts::sessionScreenShown());
     for (const char *alwaysUsable : {"hours", "minutes", "comboBox", "Tone", "Visualizer"})
         QVERIFY(part<QWidget>(alwaysUsable)->isEnabled());
@@ -131,7 +117,7 @@ void TestSession::startAndStop()
     QCOMPARE(button("startButton")->text(), QStringLiteral("Start"));
     QVERIFY(programButtonsEnabled(true));
     QCOMPARE(headline(), QStringLiteral("Deep Sleep"));
-    QVERIFY(!inToneThread(&Generator::isOpen));
+    QVERIFY(!player->isSoundPlaying());
     // A screen the user is looking at keeps its last colour until they close it.
     QVERIFY(WindowParts::sessionScreenShown());
 
@@ -179,7 +165,7 @@ void TestSession::optionsAtStart()
 
     click("program5");
     click("startButton");
-    QCOMPARE(inToneThread(&Generator::secondaryTone), tone);
+    QCOMPARE(session->secondaryTone(), tone);
     QCOMPARE(WindowParts::sessionScreenShown(), visualizer);
     // The flash, and with it a tick every 20 ms, only while the screen shows it.
     QCOMPARE(session->isColourShown(), visualizer);
@@ -194,12 +180,12 @@ void TestSession::toneClick()
 
     // Idle: the choice is taken, nothing is shown.
     QTest::mouseClick(checkBox("Tone"), Qt::LeftButton);
-    QVERIFY(!inToneThread(&Generator::secondaryTone));
+    QVERIFY(!session->secondaryTone());
     QVERIFY(description->toPlainText() != notice);
 
     click("startButton");
     QTest::mouseClick(checkBox("Tone"), Qt::LeftButton);
-    QVERIFY(inToneThread(&Generator::secondaryTone));
+    QVERIFY(session->secondaryTone());
     QCOMPARE(description->toPlainText(), notice);
     session->tick();
     QCOMPARE(description->toPlainText(), notice);
@@ -266,8 +252,7 @@ void TestSession::sessionEndsByItself()
     QCOMPARE(button("startButton")->text(), QStringLiteral("Start"));
     QVERIFY(programButtonsEnabled(true));
     QVERIFY(!WindowParts::sessionScreenShown());
-    QVERIFY(!inToneThread(&Generator::isOpen));
-    QVERIFY(!toneOutput->isPlaying());
+    QVERIFY(!player->isSoundPlaying());
     QCOMPARE(headline(), QStringLiteral("Ending..."));
     QTRY_COMPARE_WITH_TIMEOUT(headline(), QStringLiteral("Deep Sleep"), 1000);
 }

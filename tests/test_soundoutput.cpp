@@ -1,7 +1,8 @@
+#include "player/sessionplayer.h"
 #include "session/session.h"
 #include "tests/recording.h"
 #include "tests/referencetone.h"
-#include "windowparts.h"
+#include "tests/windowparts.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,6 +47,7 @@ private:
 
     QTemporaryDir directory;
     int recordings = 0;
+    SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
     QPushButton *startButton = nullptr;
     QStatusBar *statusBar = nullptr;
@@ -146,6 +148,8 @@ void TestSoundOutput::init()
 void TestSoundOutput::cleanup()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     window = nullptr;
     for (const QString &module : qAsConst(loadedModules))
         pactl({QStringLiteral("unload-module"), module});
@@ -155,7 +159,8 @@ void TestSoundOutput::cleanup()
 
 void TestSoundOutput::createWindow()
 {
-    window = new MainWindow;
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
     WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -296,7 +301,7 @@ void TestSoundOutput::toneComesBackAfterTheServerRestarts()
     // The retries of the outage, one at least before the server was back, said nothing more.
     QCOMPARE(outageWarnings, 1);
     QTRY_VERIFY_WITH_TIMEOUT(ambientSounds(*after), 5000);
-    QVERIFY(WindowParts::child<Session>(window)->isRunning());
+    QVERIFY(sessionPlayer->isRunning());
 }
 
 // Headphones plugged in after launch, between two sessions: the next session plays both sounds
@@ -305,7 +310,7 @@ void TestSoundOutput::toneAndAmbientSoundFollowANewDefaultSink()
 {
     createWindow();
     clickStart();
-    QTRY_VERIFY_WITH_TIMEOUT(WindowParts::child<Session>(window)->isRunning(), 1000);
+    QTRY_VERIFY_WITH_TIMEOUT(sessionPlayer->isRunning(), 1000);
     clickStart();
 
     QVERIFY(!loadSink(QStringLiteral("headphones")).isEmpty());

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "player/sessionplayer.h"
 #include "tests/windowparts.h"
 
 #include <QCheckBox>
@@ -32,6 +33,7 @@ private:
     }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
+    SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
 };
 
@@ -55,7 +57,8 @@ void TestWayland::initTestCase()
 
 void TestWayland::init()
 {
-    window = new MainWindow;
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
 }
@@ -63,6 +66,8 @@ void TestWayland::init()
 void TestWayland::cleanup()
 {
     delete window;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
     window = nullptr;
     QVERIFY2(messages.isEmpty(), qPrintable(messages.join('\n')));
 }

@@ -1,0 +1,3 @@
+#include "sound/logging.h"
+
+Q_LOGGING_CATEGORY(lcSound, "velmora.sound", QtInfoMsg)
