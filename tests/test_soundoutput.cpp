@@ -42,7 +42,8 @@ private:
     bool serverRuns();
     QString loadSink(const QString &name);
     void runSoundServer(const QString &command);
-    std::unique_ptr<Recording> record(const QString &sink = QString());
+    std::unique_ptr<Recording> record(const QString &sink = QString(),
+                                      int latencyMs = Recording::ClickTimingLatencyMs);
     QString noSoundMessage() const { return statusBar->currentMessage(); }
 
     QTemporaryDir directory;
@@ -209,10 +210,10 @@ void TestSoundOutput::runSoundServer(const QString &command)
     QCOMPARE(QProcess::execute(qEnvironmentVariable("VELMORA_SOUND_SERVER"), {command}), 0);
 }
 
-std::unique_ptr<Recording> TestSoundOutput::record(const QString &sink)
+std::unique_ptr<Recording> TestSoundOutput::record(const QString &sink, int latencyMs)
 {
     auto recording = std::make_unique<Recording>(
-        directory.filePath(QStringLiteral("recording%1.raw").arg(++recordings)), sink);
+        directory.filePath(QStringLiteral("recording%1.raw").arg(++recordings)), sink, latencyMs);
     QString error;
     if (!recording->start(&error)) {
         qWarning("%s", qPrintable(error));
@@ -228,7 +229,7 @@ void TestSoundOutput::playsTheLoopSampleForSample()
     createWindow();
     const bool secondaryTone = WindowParts::child<QCheckBox>(window, "Tone")->isChecked();
     WindowParts::child<QComboBox>(window, "comboBox")->setCurrentText(QStringLiteral("None"));
-    const auto recording = record();
+    const auto recording = record(QString(), Recording::SampleExactLatencyMs);
     QVERIFY(recording);
     clickStart();
     const qint64 length = 3 * Recording::FramesPerSecond;
