@@ -151,3 +151,38 @@ QVector<double> SoundAnalysis::bandLevels(const QByteArray &pcm, qint64 fromFram
         levels << bandLevel(pcm, frame, lowHz, highHz);
     return levels;
 }
+
+namespace {
+
+bool frameSounds(const QByteArray &pcm, qint64 frame)
+{
+    return qFromLittleEndian<qint16>(pcm.constData() + 4 * frame) != 0 ||
+        qFromLittleEndian<qint16>(pcm.constData() + 4 * frame + 2) != 0;
+}
+
+} // namespace
+
+bool Recording::holdsSoundFor(qint64 frames)
+{
+    const qint64 recorded = update();
+    const qint64 first = SoundAnalysis::firstSoundingFrame(pcm);
+    return first >= 0 && recorded >= first + frames;
+}
+
+qint64 SoundAnalysis::firstSoundingFrame(const QByteArray &pcm, qint64 from)
+{
+    for (qint64 frame = from; frame < pcm.size() / 4; ++frame) {
+        if (frameSounds(pcm, frame))
+            return frame;
+    }
+    return -1;
+}
+
+qint64 SoundAnalysis::lastSoundingFrame(const QByteArray &pcm)
+{
+    for (qint64 frame = pcm.size() / 4 - 1; frame >= 0; --frame) {
+        if (frameSounds(pcm, frame))
+            return frame;
+    }
+    return -1;
+}

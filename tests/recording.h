@@ -32,6 +32,9 @@ public:
     qint64 update();
     // Runs the event loop until at least `frames` frames are recorded; false at the deadline.
     bool waitForFrames(qint64 frames, int timeoutMs);
+    // Takes in what is new, and tells whether the recording holds `frames` frames from its first
+    // sounding one on.
+    bool holdsSoundFor(qint64 frames);
 
     qint64 frames() const { return pcm.size() / 4; }
     const QByteArray &data() const { return pcm; }
@@ -57,6 +60,11 @@ double bandLevel(const QByteArray &pcm, qint64 firstFrame, double lowHz, double 
 // The levels of the windows from `fromFrame` on, one every HopFrames, that end by `toFrame`.
 QVector<double> bandLevels(const QByteArray &pcm, qint64 fromFrame, qint64 toFrame, double lowHz,
                            double highHz);
+
+// The first frame from `from` on with a non-zero sample, or -1.
+qint64 firstSoundingFrame(const QByteArray &pcm, qint64 from = 0);
+// The last frame with a non-zero sample, or -1.
+qint64 lastSoundingFrame(const QByteArray &pcm);
 
 } // namespace SoundAnalysis
 

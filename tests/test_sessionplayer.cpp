@@ -23,26 +23,10 @@ qint64 virtualTime()
     return virtualNowMs;
 }
 
-qint64 firstSoundingFrame(const QByteArray &pcm, qint64 from = 0)
-{
-    for (qint64 frame = from; frame < pcm.size() / 4; ++frame) {
-        if (sampleAt(pcm, 2 * frame) != 0 || sampleAt(pcm, 2 * frame + 1) != 0)
-            return frame;
-    }
-    return -1;
-}
-
-// The last frame of pcm with a non-zero sample, or -1.
-qint64 lastSoundingFrame(const QByteArray &pcm)
-{
-    for (qint64 frame = pcm.size() / 4 - 1; frame >= 0; --frame) {
-        if (sampleAt(pcm, 2 * frame) != 0 || sampleAt(pcm, 2 * frame + 1) != 0)
-            return frame;
-    }
-    return -1;
-}
-
 } // namespace
+
+using SoundAnalysis::firstSoundingFrame;
+using SoundAnalysis::lastSoundingFrame;
 
 // The player as the window, the media controls and velmora-render's plan all rely on it, with no
 // window at all: what it starts is heard on the private sink of tests/with-desktop.
@@ -59,7 +43,6 @@ private slots:
 
 private:
     void startRecording();
-    bool toneRecorded(qint64 frames);
 
     QTemporaryDir directory;
     std::unique_ptr<Recording> recording;
@@ -88,14 +71,6 @@ void TestSessionPlayer::startRecording()
     QVERIFY2(recording->start(&error), qPrintable(error));
 }
 
-// True once the recording holds `frames` frames from the first sounding one on.
-bool TestSessionPlayer::toneRecorded(qint64 frames)
-{
-    const qint64 recorded = recording->update();
-    const qint64 first = firstSoundingFrame(recording->data());
-    return first >= 0 && recorded >= first + frames;
-}
-
 // Deep Sleep starts at 20 Hz: the tone at the sink is the 20 Hz loop with the secondary tone,
 // sample for sample, and the player tells what it started.
 void TestSessionPlayer::playsTheProgramsBeat()
@@ -114,7 +89,7 @@ void TestSessionPlayer::playsTheProgramsBeat()
 
     const QByteArray loop = ReferenceTone::loop(396, 20, true, 1);
     const qint64 loopStart = firstSoundingFrame(loop);
-    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(2 * FramesPerSecond), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(recording->holdsSoundFor(2 * FramesPerSecond), 10000);
     const QByteArray &pcm = recording->data();
     const qint64 first = firstSoundingFrame(pcm);
     for (qint64 k = 0; k < 2 * FramesPerSecond; ++k) {

@@ -92,17 +92,6 @@ bool ambientSounds(Recording &recording)
     return bandSounds(recording, ambientLowHz, ambientHighHz, ambientLevel);
 }
 
-// The first frame from `from` on with a non-zero sample, or -1.
-qint64 firstSoundingFrame(const QByteArray &pcm, qint64 from = 0)
-{
-    for (qint64 frame = from; frame < pcm.size() / 4; ++frame) {
-        if (ReferenceTone::sampleAt(pcm, 2 * frame) != 0 ||
-            ReferenceTone::sampleAt(pcm, 2 * frame + 1) != 0)
-            return frame;
-    }
-    return -1;
-}
-
 // Counts the program's warnings of a lost sound output, passing every message on.
 int outageWarnings = 0;
 QtMessageHandler nextHandler = nullptr;
@@ -131,6 +120,8 @@ protected:
 };
 
 } // namespace
+
+using SoundAnalysis::firstSoundingFrame;
 
 // As main() names the program, so that its streams show as Velmora in the desktop's mixer.
 void TestSoundOutput::initTestCase()
@@ -233,12 +224,7 @@ void TestSoundOutput::playsTheLoopSampleForSample()
     QVERIFY(recording);
     clickStart();
     const qint64 length = 3 * Recording::FramesPerSecond;
-    const auto toneRecorded = [&] {
-        const qint64 frames = recording->update();
-        const qint64 first = firstSoundingFrame(recording->data());
-        return first >= 0 && frames >= first + length;
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(recording->holdsSoundFor(length), 10000);
 
     const QByteArray &pcm = recording->data();
     const QByteArray loop = ReferenceTone::loop(396, 20, secondaryTone, 1);

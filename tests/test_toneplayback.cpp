@@ -14,16 +14,6 @@ namespace {
 
 const int FramesPerSecond = 44100;
 
-// The index of the first frame of pcm, from frame `from` on, with a non-zero sample, or -1.
-qint64 firstSoundingFrame(const QByteArray &pcm, qint64 from = 0)
-{
-    for (qint64 frame = from; frame < pcm.size() / 4; ++frame) {
-        if (sampleAt(pcm, 2 * frame) != 0 || sampleAt(pcm, 2 * frame + 1) != 0)
-            return frame;
-    }
-    return -1;
-}
-
 // The first frame from `from` on, `count` frames long, where the recording differs from the
 // loop's frames from `loopFrom` on, or -1.
 qint64 firstDifferentFrame(const QByteArray &pcm, qint64 from, const QByteArray &loop,
@@ -39,6 +29,8 @@ qint64 firstDifferentFrame(const QByteArray &pcm, qint64 from, const QByteArray 
 }
 
 } // namespace
+
+using SoundAnalysis::firstSoundingFrame;
 
 // The tone played as the program plays it, by a TonePlayer on the private sink of
 // tests/with-desktop, and judged by what the sink's monitor records. The recording is the ground
@@ -56,7 +48,6 @@ private slots:
 
 private:
     void startRecording();
-    bool toneRecorded(qint64 frames);
 
     QTemporaryDir directory;
     std::unique_ptr<Recording> recording;
@@ -87,14 +78,6 @@ void TestTonePlayback::startRecording()
     QVERIFY2(recording->start(&error), qPrintable(error));
 }
 
-// True once the recording holds `frames` frames from the tone's first sounding one on.
-bool TestTonePlayback::toneRecorded(qint64 frames)
-{
-    const qint64 recorded = recording->update();
-    const qint64 first = firstSoundingFrame(recording->data());
-    return first >= 0 && recorded >= first + frames;
-}
-
 void TestTonePlayback::playsTheLoopSampleForSample()
 {
     startRecording();
@@ -102,7 +85,7 @@ void TestTonePlayback::playsTheLoopSampleForSample()
     tone->setSecondaryTone(true);
     tone->play();
     QTRY_VERIFY_WITH_TIMEOUT(tone->isPlaying(), 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(3 * FramesPerSecond), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(recording->holdsSoundFor(3 * FramesPerSecond), 10000);
 
     // The loop starts with its fade-in, so its first sounding frame marks where it begins.
     const QByteArray loop = ReferenceTone::loop(396, 10, true, 1);
@@ -122,14 +105,15 @@ void TestTonePlayback::changeIsHeardFromTheNextLoop()
     tone->setBeatFrequency(10);
     tone->setSecondaryTone(true);
     tone->play();
-    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(FramesPerSecond), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(recording->holdsSoundFor(FramesPerSecond), 10000);
     tone->setSecondaryTone(false);
     tone->setBeatFrequency(4);
 
     const QByteArray toneOn = ReferenceTone::loop(396, 10, true, 1);
     const QByteArray toneOff = ReferenceTone::loop(396, 4, false, 1);
     const qint64 loopStart = firstSoundingFrame(toneOn);
-    QTRY_VERIFY_WITH_TIMEOUT(toneRecorded(LoopFrames - loopStart + 2 * FramesPerSecond), 25000);
+    QTRY_VERIFY_WITH_TIMEOUT(recording->holdsSoundFor(LoopFrames - loopStart + 2 * FramesPerSecond),
+                             25000);
     tone->stop();
 
     const QByteArray &pcm = recording->data();
