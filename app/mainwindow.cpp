@@ -76,6 +76,15 @@ void MainWindow::connectSession()
     connect(session, &Session::screenColourChanged, this, &MainWindow::showScreenColour);
     connect(session, &Session::stopped, this, &MainWindow::silenceStoppedSession);
     connect(session, &Session::finished, this, &MainWindow::closeFinishedSession);
+    // The end fade: tone and ambient sound fade out over the seconds that read "Ending...", and
+    // are silent when the session stops.
+    connect(session, &Session::timeLeftChanged, this, [this](int seconds) {
+        if (seconds != 0)
+            return;
+        const int ms = session->millisecondsToFinish();
+        toneOutput->fadeOut(ms);
+        ambientPlayer->fadeOut(ms);
+    });
 }
 
 void MainWindow::selectProgram(int number)

@@ -2,6 +2,7 @@
 
 #include "render/mix.h"
 #include "sound/ambientloop.h"
+#include "sound/fade.h"
 #include "sound/tone.h"
 
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
@@ -10,6 +11,7 @@ SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, Am
     // In the machine's own byte order the samples are ready to use as they are.
     , generator(QSysInfo::ByteOrder, nullptr)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)
+    , endingFrame(plan.endingMs * Tone::framesPerSecond / 1000)
 {
     Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
     generator.setSecondaryTone(secondaryTone);
@@ -40,6 +42,8 @@ const QVector<qint16> &SessionRenderer::renderNext()
         ambient->copyFrames(ambientSamples.data(), count);
         saturated += Mix::addSaturating(samples.data(), ambientSamples.constData(), 2 * count);
     }
+    if (rendered + count > endingFrame)
+        Fade::fadeOutFrames(samples.data(), count, rendered - endingFrame, total - endingFrame);
     rendered += count;
     return samples;
 }

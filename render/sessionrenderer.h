@@ -11,7 +11,8 @@ class AmbientLoop;
 // Produces a session's sound as the window plays it: loop k of the tone is the generator's loop
 // for the beat of loop k, played from its first frame to its last, and the ambient loop runs
 // under it without a break. The tone's loop boundaries have a zero envelope, so consecutive loops
-// join without the blend the window needs for a rebuild in mid-loop.
+// join without the blend the window needs for a rebuild in mid-loop. Tone and ambient sound fade
+// out together over the seconds that read "Ending...", with the player's end fade.
 class SessionRenderer
 {
 public:
@@ -33,6 +34,7 @@ private:
     AmbientLoop *ambient;
     Generator generator;
     qint64 total;
+    qint64 endingFrame;
     qint64 rendered = 0;
     qint64 saturated = 0;
     QVector<qint16> samples;
