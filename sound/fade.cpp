@@ -34,8 +34,7 @@ qint16 Fade::scaled(int sample, double gain)
     return qint16(qBound(-32768L, std::lround(sample * gain), 32767L));
 }
 
-void Fade::fadeOutFrames(qint16 *samples, qint64 frameCount, qint64 firstFrame,
-                         qint64 lengthFrames)
+void Fade::fadeOutFrames(qint16 *samples, qint64 frameCount, qint64 firstFrame, qint64 lengthFrames)
 {
     for (qint64 k = 0; k < frameCount; ++k) {
         const qint64 frame = firstFrame + k;

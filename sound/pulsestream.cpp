@@ -30,10 +30,11 @@ const pa_usec_t refillUsec = 100000;
 // What the stream keeps of what it wrote, to write it again faded: more than the server holds.
 const pa_usec_t historyUsec = bufferedUsec + 200000;
 // A fade is laid on what the server holds from past its read position by the sink's own latency,
-// as much as the sink may take from the stream at once, and by this much more for the time the
-// fade takes to reach the server. Laid any earlier, part of it could be played already, and the
-// rest would follow the unfaded sound with a step.
-const pa_usec_t fadeMarginUsec = 5000;
+// as much as a PulseAudio sink may take from the stream at once, and by this much more: the time
+// the fade takes to reach the server, and a cycle of PipeWire's graph, which tells no sink latency
+// and takes a cycle's worth at a time. Laid any earlier, part of it could be played already, and
+// the rest would follow the unfaded sound with a step; laid later, a Stop is heard later.
+const pa_usec_t fadeMarginUsec = 10000;
 
 static_assert(Tone::playedByteOrder == QSysInfo::LittleEndian, "the stream plays s16le");
 const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16LE, Tone::framesPerSecond,
@@ -279,8 +280,8 @@ void PulseStream::layPendingFades()
     qint64 marginFrames = 0;
     if (timing && !timing->read_index_corrupt) {
         readFrame = timing->read_index / Tone::bytesPerFrame;
-        marginFrames = qint64(pa_usec_to_bytes(timing->sink_usec + fadeMarginUsec,
-                                               &playedSampleSpec)) /
+        marginFrames =
+            qint64(pa_usec_to_bytes(timing->sink_usec + fadeMarginUsec, &playedSampleSpec)) /
             Tone::bytesPerFrame;
     }
     const qint64 oldestKept = writtenFrames - history.size() / Tone::bytesPerFrame;
@@ -288,8 +289,8 @@ void PulseStream::layPendingFades()
     FadeOutSchedule added;
     qint64 endFrame = writtenFrames;
     for (int ms : qAsConst(pendingFadesMs)) {
-        const qint64 length = qMax(readFrame + Fade::framesFor(ms) - firstFrame,
-                                   Fade::framesFor(Fade::stopMs));
+        const qint64 length =
+            qMax(readFrame + Fade::framesFor(ms) - firstFrame, Fade::framesFor(Fade::stopMs));
         added.add(firstFrame, length);
         fades.add(firstFrame, length);
         if (stopping)
@@ -324,8 +325,8 @@ void PulseStream::rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutS
     if (newFrames > 0) {
         qint16 *fresh = samples.data() + 2 * keptFrames;
         const qint64 wantedBytes = newFrames * Tone::bytesPerFrame;
-        if (!source->isOpen() || source->read(reinterpret_cast<char *>(fresh), wantedBytes) !=
-                wantedBytes)
+        if (!source->isOpen() ||
+            source->read(reinterpret_cast<char *>(fresh), wantedBytes) != wantedBytes)
             std::fill(fresh, fresh + 2 * newFrames, qint16(0));
         fades.apply(fresh, newFrames, writtenFrames);
     }

@@ -30,8 +30,8 @@ void TestFade::curves_data()
     const double half = std::sqrt(0.5);
     QTest::newRow("before") << -0.5 << 0.0 << 1.0 << 1.0 << 0.0;
     QTest::newRow("start") << 0.0 << 0.0 << 1.0 << 1.0 << 0.0;
-    QTest::newRow("quarter") << 0.25 << 0.5 - 0.5 * half << 0.5 + 0.5 * half
-                             << std::cos(M_PI / 8) << std::sin(M_PI / 8);
+    QTest::newRow("quarter") << 0.25 << 0.5 - 0.5 * half << 0.5 + 0.5 * half << std::cos(M_PI / 8)
+                             << std::sin(M_PI / 8);
     QTest::newRow("half") << 0.5 << 0.5 << 0.5 << half << half;
     QTest::newRow("end") << 1.0 << 1.0 << 0.0 << 0.0 << 1.0;
     QTest::newRow("after") << 2.0 << 1.0 << 0.0 << 0.0 << 1.0;
