@@ -8,6 +8,9 @@
 
 #include <sndfile.h>
 
+#include <cmath>
+#include <memory>
+
 namespace {
 
 // Writes frames of interleaved samples with libsndfile; the format follows from the name.
@@ -76,6 +79,7 @@ private slots:
     void unusableFilesAreNamed();
     void mixerFades_data();
     void mixerFades();
+    void mixerChangesAgainInMidCrossfade();
 
 private:
     QTemporaryDir folder;
@@ -253,4 +257,34 @@ void TestAmbientLoop::mixerFades()
                                  .arg(expected)));
     }
     QCOMPARE(heard.mid(length), QVector<int>(100, to));
+}
+
+// A new choice before the last crossfade is over takes both sounds down from where they are: the
+// mix moves as smoothly as a single crossfade, and ends on the last choice alone.
+void TestAmbientLoop::mixerChangesAgainInMidCrossfade()
+{
+    QString error;
+    const auto open = [&](const char *name) {
+        return std::make_shared<AmbientLoop>(AmbientLoop::open(folder.filePath(name), &error));
+    };
+    LoopMixer mixer;
+    mixer.fadeIn(open("loud.wav"));
+    QVector<int> heard = mixed(mixer, int(Fade::framesFor(Fade::ambientFadeInMs)));
+    mixer.crossfadeTo(open("soft.wav"));
+    heard += mixed(mixer, 300);
+    mixer.crossfadeTo(open("loud.wav"));
+    heard += mixed(mixer, 10000);
+    mixer.crossfadeTo(nullptr);
+    heard += mixed(mixer, 20000);
+    mixer.crossfadeTo(open("soft.wav"));
+    const int length = int(Fade::framesFor(Fade::crossfadeMs));
+    heard += mixed(mixer, length + 100);
+    // The steepest a fade of these levels moves in a frame, with a frame of rounding.
+    const int allowed = int(std::ceil(10000 * 2 * M_PI / 2 / length)) + 1;
+    for (int k = 1; k < heard.size(); ++k) {
+        if (qAbs(heard[k] - heard[k - 1]) > allowed)
+            QFAIL(qPrintable(
+                QStringLiteral("a step of %1 at frame %2").arg(heard[k] - heard[k - 1]).arg(k)));
+    }
+    QCOMPARE(heard.mid(heard.size() - 100), QVector<int>(100, 4000));
 }
