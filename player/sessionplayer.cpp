@@ -15,6 +15,15 @@ SessionPlayer::SessionPlayer(QObject *parent)
     connect(engine, &Session::timeLeftChanged, this, &SessionPlayer::timeLeftChanged);
     connect(engine, &Session::screenColourChanged, this, &SessionPlayer::screenColourChanged);
     connect(engine, &Session::stopped, this, &SessionPlayer::silence);
+    // Tone and ambient sound fade out over the seconds that read "Ending...", and are silent when
+    // the session stops by itself.
+    connect(engine, &Session::timeLeftChanged, this, [this](int seconds) {
+        if (seconds != 0)
+            return;
+        const int ms = engine->millisecondsToFinish();
+        tone->fadeOut(ms);
+        ambientSoundPlayer->fadeOut(ms);
+    });
     connect(tone, &TonePlayer::playingChanged, this, [this](bool playing) {
         if (engine->isRunning())
             emit soundPlayingChanged(playing);

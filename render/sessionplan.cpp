@@ -30,6 +30,8 @@ SessionPlan SessionPlan::of(const Program &program, int totalSeconds)
     while (session.isRunning()) {
         virtualNowMs += Session::tickIntervalMs;
         session.tick();
+        if (plan.endingMs == 0 && session.secondsLeft() < 1)
+            plan.endingMs = virtualNowMs;
         if (session.isRunning() && virtualNowMs % loopMs == 0)
             plan.loopBeats << session.beatFrequency();
     }

@@ -2,12 +2,14 @@
 
 #include "render/mix.h"
 #include "sound/ambientloop.h"
+#include "sound/fade.h"
 #include "sound/tone.h"
 
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)
+    , endingFrame(plan.endingMs * Tone::framesPerSecond / 1000)
 {
     Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
     generator.setSecondaryTone(secondaryTone);
@@ -36,6 +38,8 @@ const QVector<qint16> &SessionRenderer::renderNext()
         ambient->copyFrames(ambientSamples.data(), count);
         saturated += Mix::addSaturating(samples.data(), ambientSamples.constData(), 2 * count);
     }
+    if (rendered + count > endingFrame)
+        Fade::fadeOutFrames(samples.data(), count, rendered - endingFrame, total - endingFrame);
     rendered += count;
     return samples;
 }

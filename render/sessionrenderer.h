@@ -10,7 +10,8 @@ class AmbientLoop;
 
 // Produces a session's sound as the player plays it: loop k of the tone is the generator's loop
 // for the beat of loop k, played from its first frame to its last, and the ambient loop runs
-// under it without a break.
+// under it without a break. Tone and ambient sound fade out together over the seconds that read
+// "Ending...", with the player's end fade.
 class SessionRenderer
 {
 public:
@@ -32,6 +33,7 @@ private:
     AmbientLoop *ambient;
     Generator generator;
     qint64 total;
+    qint64 endingFrame;
     qint64 rendered = 0;
     qint64 saturated = 0;
     QVector<qint16> samples;

@@ -127,6 +127,14 @@ int Session::ticksToNextChange() const
     return ticksPerSecond;
 }
 
+// The last stage is over at the first tick from its length plus one second on (stageOverAt()).
+int Session::millisecondsToFinish() const
+{
+    if (!running || currentStage != Stage::FinalRamp)
+        return 0;
+    return int(qMax<qint64>(0, (stageSeconds + 1) * qint64(1000) - stageClock.elapsed()));
+}
+
 QColor Session::screenColour() const
 {
     return QColor(Timeline::screenComponent(mixedColour.red, flash),

@@ -48,6 +48,9 @@ public:
     // As last told by screenColourChanged() and timeLeftChanged().
     QColor screenColour() const;
     int secondsLeft() const { return timeLeft; }
+    // While the last stage runs, the time until the tick at which the session finishes by itself,
+    // as the session's clocks read now; 0 at any other time.
+    int millisecondsToFinish() const;
     bool isColourShown() const { return colourShown; }
 
 public slots:

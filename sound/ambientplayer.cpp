@@ -29,9 +29,13 @@ void AmbientPlayer::setFile(const QString &path)
     if (path == currentFile)
         return;
     currentFile = path;
-    if (playing) {
-        output->stop();
-        startSound();
+    if (!playing)
+        return;
+    const std::shared_ptr<AmbientLoop> loop = openLoop();
+    QMetaObject::invokeMethod(device, [device = device, loop] { device->mixer.crossfadeTo(loop); });
+    if (loop && !outputStarted) {
+        outputStarted = true;
+        output->start();
     }
 }
 
@@ -40,7 +44,14 @@ void AmbientPlayer::play()
     if (playing)
         return;
     playing = true;
-    startSound();
+    const std::shared_ptr<AmbientLoop> loop = openLoop();
+    // Queued in the output's thread, so before the output's own start; no loop leaves the mixer
+    // silent, with nothing of an earlier session to fade out.
+    QMetaObject::invokeMethod(device, [device = device, loop] { device->mixer.fadeIn(loop); });
+    if (!loop)
+        return;
+    outputStarted = true;
+    output->start();
 }
 
 void AmbientPlayer::stop()
@@ -48,24 +59,29 @@ void AmbientPlayer::stop()
     if (!playing)
         return;
     playing = false;
+    outputStarted = false;
     output->stop();
+}
+
+void AmbientPlayer::fadeOut(int ms)
+{
+    if (outputStarted)
+        output->fadeOut(ms);
 }
 
 // Every start plays the file from its beginning, as a player would. Opening it reads no more
 // than its first frames, so it costs the caller's thread next to nothing.
-void AmbientPlayer::startSound()
+std::shared_ptr<AmbientLoop> AmbientPlayer::openLoop() const
 {
     if (currentFile.isEmpty())
-        return;
+        return nullptr;
     QString error;
     auto loop = std::make_shared<AmbientLoop>(AmbientLoop::open(currentFile, &error));
     if (loop->isEmpty()) {
         qCWarning(lcSound, "%s: the ambient sound stays silent", qPrintable(error));
-        return;
+        return nullptr;
     }
-    // Queued in the output's thread, so before the output's own start.
-    QMetaObject::invokeMethod(device, [device = device, loop] { device->setLoop(loop); });
-    output->start();
+    return loop;
 }
 
 AmbientPlayer::LoopDevice::LoopDevice()
@@ -75,10 +91,8 @@ AmbientPlayer::LoopDevice::LoopDevice()
 
 qint64 AmbientPlayer::LoopDevice::readData(char *data, qint64 maxSize)
 {
-    if (!loop)
-        return 0;
     const qint64 frames = maxSize / Tone::bytesPerFrame;
-    loop->copyFrames(reinterpret_cast<qint16 *>(data), frames);
+    mixer.mix(reinterpret_cast<qint16 *>(data), frames);
     return frames * Tone::bytesPerFrame;
 }
 

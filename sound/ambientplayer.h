@@ -3,6 +3,7 @@
 
 #include "sound/ambientloop.h"
 #include "sound/ambientsound.h"
+#include "sound/loopmixer.h"
 
 #include <QIODevice>
 #include <QObject>
@@ -16,8 +17,9 @@ class SoundOutput;
 // (SoundOutput: on the current default device, never waiting on the sound server, and back by
 // itself after an outage), for as long as it is told to play. The file is decoded once as it plays
 // (AmbientLoop), so its end runs straight on into its start with no gap at the seam. A file that
-// cannot be decoded leaves the ambient sound silent and says so once on stderr. It plays Pink Noise
-// until told otherwise.
+// cannot be decoded leaves the ambient sound silent and says so once on stderr. The sound fades in
+// at each play and ramps out at each stop; a change of sound while it plays crossfades the old
+// into the new (Fade). It plays Pink Noise until told otherwise.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
@@ -32,34 +34,35 @@ public:
     bool isPlaying() const;
 
 public slots:
-    // While playing, switches at once.
+    // While playing, crossfades into it at once.
     void setSound(AmbientSound sound);
     void setFile(const QString &path);
     void play();
     void stop();
+    // Fades what is heard out to silence `ms` from now (see SoundOutput::fadeOut()).
+    void fadeOut(int ms);
 
 private:
-    // A read-only device that serves a loop's frames endlessly, in the output's thread.
+    // A read-only device that serves the mix of loops endlessly, in the output's thread.
     class LoopDevice : public QIODevice
     {
     public:
         LoopDevice();
-        void setLoop(std::shared_ptr<AmbientLoop> loop) { this->loop = std::move(loop); }
+        LoopMixer mixer;
 
     protected:
         qint64 readData(char *data, qint64 maxSize) override;
         qint64 writeData(const char *data, qint64 size) override;
-
-    private:
-        std::shared_ptr<AmbientLoop> loop;
     };
 
-    void startSound();
+    // The current file's loop, from its start; null, said on stderr, if it cannot play.
+    std::shared_ptr<AmbientLoop> openLoop() const;
 
     QString currentFile;
     LoopDevice *device; // owned by the output and read in its thread
     SoundOutput *output;
     bool playing = false;
+    bool outputStarted = false;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "sound/pulsestream.h"
 
+#include "sound/fade.h"
 #include "sound/logging.h"
 #include "sound/tone.h"
 
@@ -7,6 +8,7 @@
 #include <QIODevice>
 #include <QTimer>
 
+#include <algorithm>
 #include <atomic>
 
 #include <glib.h>
@@ -27,6 +29,15 @@ const pa_usec_t bufferedUsec = 300000;
 // stream wakes ten times a second, not at the sink's own pace.
 const pa_usec_t refillUsec = 100000;
 
+// What the stream keeps of what it wrote, to write it again faded: more than the server holds.
+const pa_usec_t historyUsec = bufferedUsec + 200000;
+// A fade is laid on what the server holds from past its read position by the sink's own latency,
+// as much as a PulseAudio sink may take from the stream at once, and by this much more: the time
+// the fade takes to reach the server, and a cycle of PipeWire's graph, which tells no sink latency
+// and takes a cycle's worth at a time. Laid any earlier, part of it could be played already, and
+// the rest would follow the unfaded sound with a step; laid later, a Stop is heard later.
+const pa_usec_t fadeMarginUsec = 10000;
+
 const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16NE, Tone::framesPerSecond,
                                          Tone::channelCount};
 
@@ -44,6 +55,7 @@ PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArra
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
 {
+    history.resize(int(pa_usec_to_bytes(historyUsec, &playedSampleSpec)));
     retryTimer->setSingleShot(true);
     answerTimer->setSingleShot(true);
     answerTimer->setInterval(answerTimeoutMs);
@@ -71,8 +83,19 @@ void PulseStream::stop()
     wanted = false;
     playing = false;
     retryTimer->stop();
-    disconnectFromServer();
-    setOutage(false, QString());
+    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY) {
+        disconnectFromServer();
+        setOutage(false, QString());
+        return;
+    }
+    stopping = true;
+    requestFade(Fade::stopMs);
+}
+
+void PulseStream::fadeOut(int ms)
+{
+    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY)
+        requestFade(ms);
 }
 
 // The callbacks run in this object's thread, from its event loop. A change of state is followed
@@ -92,6 +115,27 @@ void PulseStream::streamStateCallback(pa_stream *, void *self)
 void PulseStream::writeCallback(pa_stream *, size_t, void *self)
 {
     static_cast<PulseStream *>(self)->feed();
+}
+
+void PulseStream::timingCallback(pa_stream *stream, int, void *self)
+{
+    auto *output = static_cast<PulseStream *>(self);
+    if (stream == output->stream)
+        output->layPendingFades();
+}
+
+// The sound has played to the end of the Stop's fade: the stream closes, once this callback has
+// returned, unless a new start has replaced it meanwhile.
+void PulseStream::drainCallback(pa_stream *stream, int, void *self)
+{
+    auto *output = static_cast<PulseStream *>(self);
+    QMetaObject::invokeMethod(
+        output,
+        [output, stream] {
+            if (output->stream == stream && output->stopping)
+                output->disconnectFromServer();
+        },
+        Qt::QueuedConnection);
 }
 
 void PulseStream::connectToServer()
@@ -150,6 +194,7 @@ void PulseStream::createStream()
         giveUpConnection(serverError());
         return;
     }
+    writtenFrames = 0;
     pa_stream_set_state_callback(stream, streamStateCallback, this);
     pa_stream_set_write_callback(stream, writeCallback, this);
     pa_buffer_attr buffer;
@@ -182,10 +227,11 @@ void PulseStream::followStreamState()
     }
 }
 
+// While a Stop's fade plays out, nothing more is written: the stream drains and closes.
 void PulseStream::feed()
 {
     const size_t frameBytes = pa_frame_size(&playedSampleSpec);
-    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY)
+    if (!stream || stopping || pa_stream_get_state(stream) != PA_STREAM_READY)
         return;
     size_t wanted = pa_stream_writable_size(stream);
     wanted -= wanted % frameBytes;
@@ -200,8 +246,103 @@ void PulseStream::feed()
         pa_stream_cancel_write(stream);
         return;
     }
+    auto *samples = static_cast<qint16 *>(data);
+    const qint64 frames = written / qint64(frameBytes);
+    fades.apply(samples, frames, writtenFrames);
+    remember(samples, writtenFrames, frames);
+    writtenFrames += frames;
     pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
     answerTimer->start();
+}
+
+// The server's read position is asked for first: fades asked for meanwhile are laid together.
+void PulseStream::requestFade(int ms)
+{
+    pendingFadesMs << ms;
+    if (pendingFadesMs.size() > 1)
+        return;
+    pa_operation *operation = pa_stream_update_timing_info(stream, timingCallback, this);
+    if (operation)
+        pa_operation_unref(operation);
+    else
+        layPendingFades();
+}
+
+// Each fade ends `ms` after the sound at the read position is heard, and lasts no less than a
+// Stop's ramp. What the server holds past the fade's start is written again, faded; a Stop's
+// ramp that runs past the end of it is read on from the source.
+void PulseStream::layPendingFades()
+{
+    const pa_timing_info *timing = pa_stream_get_timing_info(stream);
+    qint64 readFrame = writtenFrames;
+    qint64 marginFrames = 0;
+    if (timing && !timing->read_index_corrupt) {
+        readFrame = timing->read_index / Tone::bytesPerFrame;
+        marginFrames =
+            qint64(pa_usec_to_bytes(timing->sink_usec + fadeMarginUsec, &playedSampleSpec)) /
+            Tone::bytesPerFrame;
+    }
+    const qint64 oldestKept = writtenFrames - history.size() / Tone::bytesPerFrame;
+    const qint64 firstFrame = qBound(oldestKept, readFrame + marginFrames, writtenFrames);
+    FadeOutSchedule added;
+    qint64 endFrame = writtenFrames;
+    for (int ms : qAsConst(pendingFadesMs)) {
+        const qint64 length =
+            qMax(readFrame + Fade::framesFor(ms) - firstFrame, Fade::framesFor(Fade::stopMs));
+        added.add(firstFrame, length);
+        fades.add(firstFrame, length);
+        if (stopping)
+            endFrame = qMax(endFrame, firstFrame + length);
+    }
+    pendingFadesMs.clear();
+    rewriteFrom(firstFrame, endFrame, added);
+    if (stopping) {
+        pa_operation *operation = pa_stream_drain(stream, drainCallback, this);
+        if (operation)
+            pa_operation_unref(operation);
+        else
+            disconnectFromServer();
+    }
+}
+
+void PulseStream::rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutSchedule &added)
+{
+    if (endFrame <= firstFrame)
+        return;
+    QVector<qint16> samples(int(2 * (endFrame - firstFrame)));
+    const qint64 historyFrames = history.size() / Tone::bytesPerFrame;
+    const auto *kept = reinterpret_cast<const qint16 *>(history.constData());
+    const qint64 keptFrames = qMin(writtenFrames, endFrame) - firstFrame;
+    for (qint64 k = 0; k < keptFrames; ++k) {
+        const qint64 slot = (firstFrame + k) % historyFrames;
+        samples[int(2 * k)] = kept[2 * slot];
+        samples[int(2 * k + 1)] = kept[2 * slot + 1];
+    }
+    added.apply(samples.data(), keptFrames, firstFrame);
+    const qint64 newFrames = endFrame - firstFrame - keptFrames;
+    if (newFrames > 0) {
+        qint16 *fresh = samples.data() + 2 * keptFrames;
+        const qint64 wantedBytes = newFrames * Tone::bytesPerFrame;
+        if (!source->isOpen() ||
+            source->read(reinterpret_cast<char *>(fresh), wantedBytes) != wantedBytes)
+            std::fill(fresh, fresh + 2 * newFrames, qint16(0));
+        fades.apply(fresh, newFrames, writtenFrames);
+    }
+    remember(samples.constData(), firstFrame, endFrame - firstFrame);
+    writtenFrames = qMax(writtenFrames, endFrame);
+    pa_stream_write(stream, samples.constData(), size_t(samples.size()) * sizeof(qint16), nullptr,
+                    firstFrame * Tone::bytesPerFrame, PA_SEEK_ABSOLUTE);
+}
+
+void PulseStream::remember(const qint16 *samples, qint64 firstFrame, qint64 frameCount)
+{
+    const qint64 historyFrames = history.size() / Tone::bytesPerFrame;
+    auto *kept = reinterpret_cast<qint16 *>(history.data());
+    for (qint64 k = qMax<qint64>(0, frameCount - historyFrames); k < frameCount; ++k) {
+        const qint64 slot = (firstFrame + k) % historyFrames;
+        kept[2 * slot] = samples[2 * k];
+        kept[2 * slot + 1] = samples[2 * k + 1];
+    }
 }
 
 // One signal per outage, and one line on stderr for the program's streams together: the retries
@@ -240,6 +381,9 @@ QString PulseStream::serverError() const
 void PulseStream::disconnectFromServer()
 {
     answerTimer->stop();
+    stopping = false;
+    pendingFadesMs.clear();
+    fades.clear();
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);

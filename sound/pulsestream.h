@@ -1,7 +1,11 @@
 #ifndef PULSESTREAM_H
 #define PULSESTREAM_H
 
+#include "sound/fadeoutschedule.h"
+
+#include <QByteArray>
 #include <QObject>
+#include <QVector>
 
 #include <pulse/pulseaudio.h>
 
@@ -16,6 +20,10 @@ class QTimer;
 // never its thread. Each start makes a new connection to the server and plays on its default
 // output as it is at that moment. While it is meant to play, a lost stream or connection is made
 // again after 1, 2, 4, 8, then every 10 seconds, reading on from where the source was.
+//
+// A fade out takes effect from what the listener hears next, not from the end of what the server
+// holds: the stream keeps what it has written but not yet seen played, and writes it again, faded,
+// over the server's buffer from just past the server's read position on.
 class PulseStream : public QObject
 {
     Q_OBJECT
@@ -29,7 +37,12 @@ public:
     ~PulseStream() override;
 
     void start();
+    // Ramps what is heard to silence over Fade::stopMs, then closes the stream; one that does not
+    // play closes at once.
     void stop();
+    // Fades what is heard out to silence within `ms` from now, and stays silent until the next
+    // start.
+    void fadeOut(int ms);
 
 signals:
     // True once the server takes the sound; false when a start or a stream fails. A stop says
@@ -40,12 +53,18 @@ private:
     static void contextStateCallback(pa_context *context, void *self);
     static void streamStateCallback(pa_stream *stream, void *self);
     static void writeCallback(pa_stream *stream, size_t bytes, void *self);
+    static void timingCallback(pa_stream *stream, int success, void *self);
+    static void drainCallback(pa_stream *stream, int success, void *self);
 
     void connectToServer();
     void followContextState();
     void createStream();
     void followStreamState();
     void feed();
+    void requestFade(int ms);
+    void layPendingFades();
+    void rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutSchedule &added);
+    void remember(const qint16 *samples, qint64 firstFrame, qint64 frameCount);
     void giveUpConnection(const QString &reason);
     void setOutage(bool lost, const QString &reason);
     void disconnectFromServer();
@@ -59,6 +78,16 @@ private:
     pa_glib_mainloop *mainloop = nullptr;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
+
+    // Frames written to the stream since it was made, the last of them as written, and the fades
+    // laid on it.
+    qint64 writtenFrames = 0;
+    QByteArray history;
+    FadeOutSchedule fades;
+    // The lengths of the fades asked for, laid once the server has told its read position; the
+    // stream closes once a Stop's fade has played.
+    QVector<int> pendingFadesMs;
+    bool stopping = false;
 
     QTimer *retryTimer;
     QTimer *answerTimer;

@@ -45,6 +45,11 @@ void SoundOutput::stop()
     QMetaObject::invokeMethod(stream, &PulseStream::stop);
 }
 
+void SoundOutput::fadeOut(int ms)
+{
+    QMetaObject::invokeMethod(stream, [stream = stream, ms] { stream->fadeOut(ms); });
+}
+
 // A report queued before a stop reached the stream is out of date once it arrives.
 void SoundOutput::takePlayingState(bool isPlaying)
 {

@@ -34,8 +34,12 @@ public:
 public slots:
     // Opens a fresh stream on the current default output, reading the source on from where it is.
     void start();
-    // Silences the output at once; the source is left where it is.
+    // Ramps what is heard to silence over Fade::stopMs from now, then closes the stream; the
+    // source is left where it is.
     void stop();
+    // Fades what is heard out to silence `ms` from now (with a Stop's ramp at the least), and
+    // stays silent until the next start: for an end heard coming.
+    void fadeOut(int ms);
 
 signals:
     // In the owner's thread: true once the sound plays, false when it cannot, after a start or

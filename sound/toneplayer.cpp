@@ -42,3 +42,8 @@ void TonePlayer::stop()
 {
     output->stop();
 }
+
+void TonePlayer::fadeOut(int ms)
+{
+    output->fadeOut(ms);
+}

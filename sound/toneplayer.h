@@ -26,7 +26,10 @@ public slots:
     void setSecondaryTone(bool on);
     // From the first frame of a loop, with the beat and the secondary tone set by then.
     void play();
+    // Ramps the tone to silence at once (Fade::stopMs).
     void stop();
+    // Fades the tone out to silence `ms` from now (see SoundOutput::fadeOut()).
+    void fadeOut(int ms);
 
 signals:
     // True once the sound plays, false when it cannot, after a play or when it is lost; a stop

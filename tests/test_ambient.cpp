@@ -1,6 +1,7 @@
 #include "player/sessionplayer.h"
 #include "session/session.h"
 #include "sound/ambientplayer.h"
+#include "sound/fade.h"
 #include "tests/recording.h"
 #include "tests/windowparts.h"
 
@@ -209,11 +210,15 @@ void TestAmbient::pinkNoiseFollowsStartAndStop()
     qInfo("pink noise %d ms after Start", ms(onset - started));
     QVERIFY2(onset - started <= frames(0.5), qPrintable(QString::number(ms(onset - started))));
 
-    // It plays on without a break.
+    // It fades in over its first second, and plays on without a break.
     QVERIFY(recording->waitForFrames(onset + frames(1.5), 5000));
     const QVector<double> playing = SoundAnalysis::bandLevels(
         recording->data(), onset, onset + frames(1.5), AmbientLowHz, AmbientHighHz);
     QVERIFY(*std::min_element(playing.begin(), playing.end()) > SoundingLevel);
+    const double rising = ambientLevel(onset + frames(0.1));
+    const double full = ambientLevel(onset + frames(1.2));
+    qInfo("pink noise at %.0f a tenth of a second in, %.0f a second later", rising, full);
+    QVERIFY(rising < full / 2);
 
     const qint64 stopped = recording->update();
     click("startButton");
@@ -232,12 +237,15 @@ void TestAmbient::changesDuringASession()
     // Past the tone's fade-in, so that its level below can be held to the full one.
     QVERIFY(recording->waitForFrames(started + frames(1.5), 5000));
 
+    // The sound fades out over the crossfade's second.
     const qint64 none = recording->update();
     choose(QStringLiteral("None"));
-    QVERIFY(recording->waitForFrames(none + frames(1.5), 5000));
+    QVERIFY(recording->waitForFrames(none + frames(2.5), 5000));
     const qint64 end = ambientEnd(none, recording->frames());
     qInfo("silence %d ms after None", ms(end - none));
-    QVERIFY2(end - none <= frames(0.5), qPrintable(QString::number(ms(end - none))));
+    QVERIFY2(end - none <= frames(0.5 + Fade::crossfadeMs / 1000.0),
+             qPrintable(QString::number(ms(end - none))));
+    QVERIFY(ambientLevel(none + frames(0.5)) > SoundingLevel);
     QVERIFY(lowestToneLevel(none, recording->frames()) > ToneLevel);
     QVERIFY(session->isRunning());
 

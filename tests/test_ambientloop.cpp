@@ -1,10 +1,15 @@
 #include "sound/ambientloop.h"
+#include "sound/fade.h"
+#include "sound/loopmixer.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <sndfile.h>
+
+#include <cmath>
+#include <memory>
 
 namespace {
 
@@ -33,6 +38,31 @@ QVector<qint16> countingFrames(int frames)
     return samples;
 }
 
+// Every frame (level, -level).
+QVector<qint16> steadyFrames(int frames, qint16 level)
+{
+    QVector<qint16> samples;
+    for (int i = 0; i < frames; ++i)
+        samples << level << qint16(-level);
+    return samples;
+}
+
+// The left samples of the mixer's next `frames` frames, read in pieces of 1000 frames as an
+// output reads them.
+QVector<int> mixed(LoopMixer &mixer, int frames)
+{
+    QVector<int> left;
+    QVector<qint16> piece;
+    while (left.size() < frames) {
+        const int count = qMin(1000, frames - int(left.size()));
+        piece.resize(2 * count);
+        mixer.mix(piece.data(), count);
+        for (int k = 0; k < count; ++k)
+            left << piece[2 * k];
+    }
+    return left;
+}
+
 } // namespace
 
 class TestAmbientLoop : public QObject
@@ -47,6 +77,9 @@ private slots:
     void decodesMp3ToItsExactLength();
     void unusableFilesAreNamed_data();
     void unusableFilesAreNamed();
+    void mixerFades_data();
+    void mixerFades();
+    void mixerChangesAgainInMidCrossfade();
 
 private:
     QTemporaryDir folder;
@@ -56,6 +89,10 @@ void TestAmbientLoop::initTestCase()
 {
     QVERIFY(folder.isValid());
     QVERIFY(writeSoundFile(folder.filePath("counting.wav"), countingFrames(10000), 2, 44100,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    QVERIFY(writeSoundFile(folder.filePath("loud.wav"), steadyFrames(5000, 10000), 2, 44100,
+                           SF_FORMAT_WAV | SF_FORMAT_PCM_16));
+    QVERIFY(writeSoundFile(folder.filePath("soft.wav"), steadyFrames(5000, 4000), 2, 44100,
                            SF_FORMAT_WAV | SF_FORMAT_PCM_16));
 }
 
@@ -174,3 +211,80 @@ void TestAmbientLoop::unusableFilesAreNamed()
 
 QTEST_APPLESS_MAIN(TestAmbientLoop)
 #include "test_ambientloop.moc"
+
+void TestAmbientLoop::mixerFades_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("fade in at the start") << QStringLiteral("start") << 0 << 10000;
+    QTest::newRow("crossfade") << QStringLiteral("loud to soft") << 10000 << 4000;
+    QTest::newRow("fade out to none") << QStringLiteral("loud to none") << 10000 << 0;
+    QTest::newRow("fade in from none") << QStringLiteral("none to loud") << 0 << 10000;
+}
+
+// Each fade follows its curve frame by frame, and the loop that is left plays on as it is.
+void TestAmbientLoop::mixerFades()
+{
+    QFETCH(QString, change);
+    QFETCH(int, from);
+    QFETCH(int, to);
+    QString error;
+    const auto open = [&](const char *name) {
+        return std::make_shared<AmbientLoop>(AmbientLoop::open(folder.filePath(name), &error));
+    };
+    const int length =
+        int(Fade::framesFor(change == "start" ? Fade::ambientFadeInMs : Fade::crossfadeMs));
+    LoopMixer mixer;
+    if (change == "start") {
+        mixer.fadeIn(open("loud.wav"));
+    } else {
+        mixer.fadeIn(from ? open("loud.wav") : nullptr);
+        mixed(mixer, int(Fade::framesFor(Fade::ambientFadeInMs)));
+        QCOMPARE(mixed(mixer, 10), QVector<int>(10, from));
+        mixer.crossfadeTo(to == 4000 ? open("soft.wav") : to ? open("loud.wav") : nullptr);
+    }
+    const QVector<int> heard = mixed(mixer, length + 100);
+    for (int k = 0; k < length; ++k) {
+        const double fraction = double(k) / length;
+        const Fade::CrossfadeGains gains = Fade::crossfadeGains(fraction);
+        const double expected = change == "start" ? to * Fade::inGain(fraction)
+                                                  : from * gains.outgoing + to * gains.incoming;
+        if (qAbs(heard[k] - expected) > 0.5)
+            QFAIL(qPrintable(QStringLiteral("frame %1 of the fade is %2, not %3")
+                                 .arg(k)
+                                 .arg(heard[k])
+                                 .arg(expected)));
+    }
+    QCOMPARE(heard.mid(length), QVector<int>(100, to));
+}
+
+// A new choice before the last crossfade is over takes both sounds down from where they are: the
+// mix moves as smoothly as a single crossfade, and ends on the last choice alone.
+void TestAmbientLoop::mixerChangesAgainInMidCrossfade()
+{
+    QString error;
+    const auto open = [&](const char *name) {
+        return std::make_shared<AmbientLoop>(AmbientLoop::open(folder.filePath(name), &error));
+    };
+    LoopMixer mixer;
+    mixer.fadeIn(open("loud.wav"));
+    QVector<int> heard = mixed(mixer, int(Fade::framesFor(Fade::ambientFadeInMs)));
+    mixer.crossfadeTo(open("soft.wav"));
+    heard += mixed(mixer, 300);
+    mixer.crossfadeTo(open("loud.wav"));
+    heard += mixed(mixer, 10000);
+    mixer.crossfadeTo(nullptr);
+    heard += mixed(mixer, 20000);
+    mixer.crossfadeTo(open("soft.wav"));
+    const int length = int(Fade::framesFor(Fade::crossfadeMs));
+    heard += mixed(mixer, length + 100);
+    // The steepest a fade of these levels moves in a frame, with a frame of rounding.
+    const int allowed = int(std::ceil(10000 * 2 * M_PI / 2 / length)) + 1;
+    for (int k = 1; k < heard.size(); ++k) {
+        if (qAbs(heard[k] - heard[k - 1]) > allowed)
+            QFAIL(qPrintable(
+                QStringLiteral("a step of %1 at frame %2").arg(heard[k] - heard[k - 1]).arg(k)));
+    }
+    QCOMPARE(heard.mid(heard.size() - 100), QVector<int>(100, 4000));
+}

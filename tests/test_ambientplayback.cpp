@@ -1,6 +1,7 @@
 #include "sound/ambientloop.h"
 #include "sound/ambientplayer.h"
 #include "sound/ambientsound.h"
+#include "sound/fade.h"
 #include "sound/tone.h"
 #include "sound/toneplayer.h"
 #include "tests/recording.h"
@@ -117,16 +118,19 @@ void TestAmbientPlayback::loopsSeamlessly()
     player.play();
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 5000);
 
-    // The first frame of the file in the recording: the first 64 frames of the loop in a row.
+    // The first frame of the file in the recording: the loop fades in over its first second, so
+    // the 64 frames that follow the fade are found in a row, as far after the first frame.
+    const qint64 fadeInFrames = Fade::framesFor(Fade::ambientFadeInMs);
     qint64 onset = -1;
-    QVERIFY(recording->waitForFrames(started + FramesPerSecond, 10000));
+    QVERIFY(recording->waitForFrames(started + fadeInFrames + FramesPerSecond, 10000));
     const QByteArray &pcm = recording->data();
-    for (qint64 frame = started; onset < 0 && frame + 64 <= recording->frames(); ++frame) {
+    for (qint64 frame = started + fadeInFrames; onset < 0 && frame + 64 <= recording->frames();
+         ++frame) {
         bool match = true;
         for (int i = 0; i < 128 && match; ++i)
-            match = sampleAt(pcm, 2 * frame + i) == loop[i];
+            match = sampleAt(pcm, 2 * frame + i) == loop[int(2 * fadeInFrames) + i];
         if (match)
-            onset = frame;
+            onset = frame - fadeInFrames;
     }
     QVERIFY2(onset >= 0, "the file's first frames never reached the sink");
     qInfo("the loop begins %d ms after play()", int((onset - started) * 1000 / FramesPerSecond));
@@ -136,11 +140,14 @@ void TestAmbientPlayback::loopsSeamlessly()
     QVERIFY(recording->waitForFrames(until, int((until - onset) * 1000 / FramesPerSecond) + 20000));
     player.stop();
 
-    // Sample for sample, the recording is the file again and again across every seam.
+    // Sample for sample, the recording is the file again and again across every seam, under the
+    // fade in at first.
     const QByteArray &heard = recording->data();
     for (qint64 frame = onset; frame < until; ++frame) {
+        const double gain = Fade::inGain(double(frame - onset) / fadeInFrames);
         for (int channel = 0; channel < 2; ++channel) {
-            const qint16 expected = loop[int(2 * ((frame - onset) % loopFrames) + channel)];
+            const qint16 expected =
+                Fade::scaled(loop[int(2 * ((frame - onset) % loopFrames) + channel)], gain);
             if (sampleAt(heard, 2 * frame + channel) != expected) {
                 QFAIL(qPrintable(QStringLiteral("frame %1 of the loop's pass %2 differs")
                                      .arg((frame - onset) % loopFrames)
@@ -149,9 +156,11 @@ void TestAmbientPlayback::loopsSeamlessly()
         }
     }
 
-    // And so no 10 ms window from the start on is more than 40 dB below the sound's median level.
+    // And so no 10 ms window from the end of the fade in on is more than 40 dB below the sound's
+    // median level.
     QVector<double> levels;
-    for (qint64 frame = onset; frame + LevelWindowFrames <= until; frame += LevelWindowFrames) {
+    for (qint64 frame = onset + fadeInFrames; frame + LevelWindowFrames <= until;
+         frame += LevelWindowFrames) {
         double sum = 0;
         for (qint64 i = 2 * frame; i < 2 * (frame + LevelWindowFrames); ++i)
             sum += double(sampleAt(heard, i)) * sampleAt(heard, i);
@@ -195,7 +204,10 @@ void TestAmbientPlayback::neverClipsWithTheTone()
     player.play();
     QTRY_VERIFY_WITH_TIMEOUT(tone.isPlaying() && player.isPlaying(), 5000);
 
-    const qint64 until = started + loopFrames + 2 * FramesPerSecond;
+    // The ambient sound's first second fades in: its loop is heard whole at full level once that
+    // second comes round again.
+    const qint64 until =
+        started + Fade::framesFor(Fade::ambientFadeInMs) + loopFrames + 2 * FramesPerSecond;
     QVERIFY(recording->waitForFrames(until, int(loopFrames * 1000 / FramesPerSecond) + 20000));
     player.stop();
     tone.stop();

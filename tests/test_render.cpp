@@ -1,4 +1,5 @@
 #include "render/sessionplan.h"
+#include "sound/fade.h"
 #include "sound/tone.h"
 #include "tests/referencetone.h"
 
@@ -18,6 +19,15 @@ using Tone::loopFrames;
 // A five-minute session stops 303 s after Start: each of its three stages ends at the first tick
 // past its length in whole seconds.
 const qint64 fiveMinuteFrames = 303LL * framesPerSecond;
+// Its window reads "Ending..." from 300 s on: the sound fades out from there to the end.
+const qint64 fiveMinuteEndingFrame = 300LL * framesPerSecond;
+
+// The end fade's gain at a frame of the file, as the player fades over the same seconds.
+double endGain(qint64 frame)
+{
+    return Fade::outGain(double(frame - fiveMinuteEndingFrame) /
+                         (fiveMinuteFrames - fiveMinuteEndingFrame));
+}
 // Deep Sleep over five minutes: 90 s down from 20 Hz to 3 Hz, 120 s at 3 Hz from 91 s, and 90 s
 // back up to 20 Hz from 212 s on, truncated to whole hertz. Loop k starts at 15·k s.
 const QVector<int> deepSleepFiveMinuteBeats = {20, 17, 14, 11, 8, 5, 3,  3,  3,  3, 3,
@@ -193,11 +203,13 @@ void TestRender::planFollowsTheSession_data()
 {
     QTest::addColumn<int>("seconds");
     QTest::addColumn<qint64>("lengthMs");
+    QTest::addColumn<qint64>("endingMs");
     QTest::addColumn<QVector<int>>("beats");
 
-    QTest::newRow("5 minutes") << 300 << qint64(303000) << deepSleepFiveMinuteBeats;
-    QTest::newRow("30 minutes") << 1800 << qint64(1803000) << QVector<int>();
-    QTest::newRow("12 h 55 m") << 46500 << qint64(46503000) << QVector<int>();
+    QTest::newRow("5 minutes") << 300 << qint64(303000) << qint64(300000)
+                               << deepSleepFiveMinuteBeats;
+    QTest::newRow("30 minutes") << 1800 << qint64(1803000) << qint64(1800000) << QVector<int>();
+    QTest::newRow("12 h 55 m") << 46500 << qint64(46503000) << qint64(46500000) << QVector<int>();
 }
 
 // The plan is the player's session: it stops where the player's stops, and starts each loop with
@@ -206,11 +218,13 @@ void TestRender::planFollowsTheSession()
 {
     QFETCH(int, seconds);
     QFETCH(qint64, lengthMs);
+    QFETCH(qint64, endingMs);
     QFETCH(QVector<int>, beats);
 
     const Program &deepSleep = ProgramCatalogue::program(3);
     const SessionPlan plan = SessionPlan::of(deepSleep, seconds);
     QCOMPARE(plan.lengthMs, lengthMs);
+    QCOMPARE(plan.endingMs, endingMs);
     QCOMPARE(plan.loopBeats.size(), int((lengthMs + 14999) / 15000));
     if (!beats.isEmpty())
         QCOMPARE(plan.loopBeats, beats);
@@ -220,7 +234,8 @@ void TestRender::planFollowsTheSession()
 
 // Loop k of the file is, sample for sample, the tone loop for the beat the session has at 15·k s,
 // with the secondary tone as the window plays it by default; the last loop is cut where the
-// session stops.
+// session stops. Over the seconds that read "Ending..." it is that loop under the player's end
+// fade, and its last frame is silent.
 void TestRender::toneIsTheWindowsLoops()
 {
     const Sound sound = readSound(toneOnlyWav);
@@ -239,18 +254,24 @@ void TestRender::toneIsTheWindowsLoops()
                 samples[i] = ReferenceTone::sampleAt(bytes, i);
             referenceLoops.insert(beat, samples);
         }
-        const QVector<qint16> &reference = referenceLoops.value(beat);
-        const int first = 2 * k * loopFrames;
-        const int count = qMin(2 * loopFrames, sound.samples.size() - first);
-        const bool same = std::equal(reference.constBegin(), reference.constBegin() + count,
-                                     sound.samples.constBegin() + first);
+        QVector<qint16> reference = referenceLoops.value(beat);
+        const qint64 first = qint64(k) * loopFrames;
+        const int count = int(qMin<qint64>(loopFrames, sound.frames() - first));
+        Fade::fadeOutFrames(reference.data(), count, first - fiveMinuteEndingFrame,
+                            fiveMinuteFrames - fiveMinuteEndingFrame);
+        const bool same = std::equal(reference.constBegin(), reference.constBegin() + 2 * count,
+                                     sound.samples.constBegin() + 2 * first);
         QVERIFY2(same,
                  qPrintable(QStringLiteral("loop %1 is not the loop for %2 Hz").arg(k).arg(beat)));
     }
+    QVERIFY(endGain(fiveMinuteEndingFrame) == 1.0);
+    QCOMPARE(sound.samples.at(sound.samples.size() - 2), qint16(0));
+    QCOMPARE(sound.samples.last(), qint16(0));
 }
 
 // With an ambient sound, the file minus the tone is the ambient file over and over, frame for
-// frame across each seam, and no sample reaches full scale.
+// frame across each seam, and no sample reaches full scale; the end fade lays the same curve
+// over both, to within the rounding of each.
 void TestRender::ambientLoopsSeamlesslyWithoutClipping()
 {
     const QString output = freshFolder("ambient") + "/water.wav";
@@ -268,8 +289,11 @@ void TestRender::ambientLoopsSeamlesslyWithoutClipping()
     qint16 loudest = 0;
     for (int i = 0; i < mixed.samples.size(); ++i) {
         const int ambient = mixed.samples[i] - tone.samples[i];
-        const int expected = water.samples[i % water.samples.size()];
-        if (ambient != expected)
+        const qint64 frame = i / 2;
+        const int waterSample = water.samples[i % water.samples.size()];
+        const int expected =
+            frame < fiveMinuteEndingFrame ? waterSample : Fade::scaled(waterSample, endGain(frame));
+        if (qAbs(ambient - expected) > (frame < fiveMinuteEndingFrame ? 0 : 1))
             QFAIL(qPrintable(QStringLiteral("frame %1 (%2 into a repeat of the ambient file) has "
                                             "ambient %3, not %4")
                                  .arg(i / 2)

@@ -176,7 +176,8 @@ void TestSessionEngine::wholeSession_data()
 }
 
 // Each stage ends at the first tick past its length in whole seconds, so the three stages take
-// their lengths plus three seconds; the session then stops itself in the same tick.
+// their lengths plus three seconds; the session then stops itself in the same tick. When the window
+// first reads "Ending...", the session knows how long it has left.
 void TestSessionEngine::wholeSession()
 {
     QFETCH(int, totalSeconds);
@@ -198,6 +199,13 @@ void TestSessionEngine::wholeSession()
         ends << "finished";
         QVERIFY(!session->isRunning());
     });
+    // What the player fades over once the window reads "Ending...".
+    QCOMPARE(session->millisecondsToFinish(), 0);
+    int endingMs = -1;
+    connect(session, &Session::timeLeftChanged, this, [&](int seconds) {
+        if (seconds == 0)
+            endingMs = session->millisecondsToFinish();
+    });
 
     runUntilStopped(stepMs);
 
@@ -209,6 +217,8 @@ void TestSessionEngine::wholeSession()
              QVector<Session::Stage>(
                  {Session::Stage::Plateau, Session::Stage::FinalRamp, Session::Stage::None}));
     QCOMPARE(ends, QVector<QByteArray>({"stopped", "finished"}));
+    QCOMPARE(qint64(endingMs), third - totalSeconds * qint64(1000));
+    QCOMPARE(session->millisecondsToFinish(), 0);
 }
 
 void TestSessionEngine::timeLeftOncePerSecondAndEndingForTheLastSeconds()

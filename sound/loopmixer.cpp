@@ -1,0 +1,79 @@
+#include "sound/loopmixer.h"
+
+#include "sound/fade.h"
+
+#include <algorithm>
+#include <cmath>
+
+void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
+{
+    current = std::move(loop);
+    outgoing.clear();
+    beginFade(Curve::FadeIn, Fade::ambientFadeInMs);
+}
+
+// The loops already on their way out carry on down from the level they have reached, under the
+// one that played until now.
+void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop)
+{
+    for (FadingLoop &fading : outgoing)
+        fading.startLevel *= outgoingGain(fadeFrame);
+    if (current)
+        outgoing.append({current, currentGain(fadeFrame)});
+    current = std::move(loop);
+    beginFade(Curve::Crossfade, Fade::crossfadeMs);
+}
+
+void LoopMixer::beginFade(Curve fadeCurve, int ms)
+{
+    curve = fadeCurve;
+    fadeFrame = 0;
+    fadeLength = Fade::framesFor(ms);
+}
+
+double LoopMixer::currentGain(qint64 fadeFrameIndex) const
+{
+    const double fraction = double(fadeFrameIndex) / fadeLength;
+    return curve == Curve::FadeIn ? Fade::inGain(fraction)
+                                  : Fade::crossfadeGains(fraction).incoming;
+}
+
+double LoopMixer::outgoingGain(qint64 fadeFrameIndex) const
+{
+    return Fade::crossfadeGains(double(fadeFrameIndex) / fadeLength).outgoing;
+}
+
+void LoopMixer::mix(qint16 *out, qint64 frameCount)
+{
+    if (fadeFrame >= fadeLength) {
+        if (current)
+            current->copyFrames(out, frameCount);
+        else
+            std::fill(out, out + 2 * frameCount, qint16(0));
+        return;
+    }
+    const int samples = int(2 * frameCount);
+    piece.resize(samples);
+    sum.fill(0.0, samples);
+    if (current) {
+        current->copyFrames(piece.data(), frameCount);
+        for (int k = 0; k < frameCount; ++k) {
+            const double gain = currentGain(fadeFrame + k);
+            sum[2 * k] += piece[2 * k] * gain;
+            sum[2 * k + 1] += piece[2 * k + 1] * gain;
+        }
+    }
+    for (const FadingLoop &fading : qAsConst(outgoing)) {
+        fading.loop->copyFrames(piece.data(), frameCount);
+        for (int k = 0; k < frameCount; ++k) {
+            const double gain = fading.startLevel * outgoingGain(fadeFrame + k);
+            sum[2 * k] += piece[2 * k] * gain;
+            sum[2 * k + 1] += piece[2 * k + 1] * gain;
+        }
+    }
+    for (int i = 0; i < samples; ++i)
+        out[i] = qint16(qBound(-32768L, std::lround(sum[i]), 32767L));
+    fadeFrame += frameCount;
+    if (fadeFrame >= fadeLength)
+        outgoing.clear();
+}

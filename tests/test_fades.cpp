@@ -1,0 +1,330 @@
+#include "player/sessionplayer.h"
+#include "session/session.h"
+#include "session/sessionclock.h"
+#include "sound/fade.h"
+#include "tests/recording.h"
+#include "tests/referencetone.h"
+#include "tests/windowparts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+using ReferenceTone::sampleAt;
+
+namespace {
+
+const int FramesPerSecond = Recording::FramesPerSecond;
+// Deep Sleep starts at a 20 Hz beat: 396 Hz on the left, 416 Hz on the right.
+const double ToneLowHz = 380;
+const double ToneHighHz = 430;
+// The ambient sounds, far above the tone.
+const double AmbientLowHz = 1000;
+const double AmbientHighHz = 16000;
+// Above the ambient recordings' own band, which ends at 16 kHz: a step in the sound shows here as a
+// click.
+const double ClickLowHz = 17000;
+const double ClickHighHz = 21000;
+// A Stop is heard at once: the sound is silent this long after the click at the latest.
+const int StopSilentMs = 50;
+
+qint64 frames(double seconds)
+{
+    return qint64(seconds * FramesPerSecond);
+}
+
+int ms(qint64 frameCount)
+{
+    return int(frameCount * 1000 / FramesPerSecond);
+}
+
+// The largest step between neighbouring samples of a channel in frames from..to, and the frame
+// after it.
+struct Step
+{
+    int size = 0;
+    qint64 frame = -1;
+};
+
+Step largestStep(const QByteArray &pcm, qint64 from, qint64 to)
+{
+    Step largest;
+    to = qMin(to, qint64(pcm.size() / 4));
+    for (qint64 frame = qMax<qint64>(from, 1); frame < to; ++frame) {
+        for (int channel = 0; channel < 2; ++channel) {
+            const int step = std::abs(sampleAt(pcm, 2 * frame + channel) -
+                                      sampleAt(pcm, 2 * (frame - 1) + channel));
+            if (step > largest.size)
+                largest = {step, frame};
+        }
+    }
+    return largest;
+}
+
+// The frame after the last one from `from` on with a sample that is not zero; `from` if none.
+qint64 silentFrom(const QByteArray &pcm, qint64 from)
+{
+    for (qint64 frame = pcm.size() / 4 - 1; frame >= from; --frame) {
+        if (sampleAt(pcm, 2 * frame) != 0 || sampleAt(pcm, 2 * frame + 1) != 0)
+            return frame + 1;
+    }
+    return from;
+}
+
+// The loudest window above the ambient recordings' band in frames from..to.
+double loudestClick(const QByteArray &pcm, qint64 from, qint64 to)
+{
+    const QVector<double> levels =
+        SoundAnalysis::bandLevels(pcm, from, to, ClickLowHz, ClickHighHz);
+    return levels.isEmpty() ? 0 : *std::max_element(levels.begin(), levels.end());
+}
+
+// Whether the sound from `from` on clicks, against the second of it that played before: above the
+// band of the sounds, and, for the tone alone, whose steps are its own to the sample, by a step
+// between neighbouring samples larger than any of the tone's. Says how in `report`.
+bool clicks(const QByteArray &pcm, qint64 from, bool toneAlone, QString *report)
+{
+    const Step playing = largestStep(pcm, from - frames(1), from);
+    const Step after = largestStep(pcm, from, pcm.size() / 4);
+    const double playingClick = loudestClick(pcm, from - frames(1), from);
+    const double afterClick = loudestClick(pcm, from, pcm.size() / 4);
+    *report = QStringLiteral("largest step while playing %1, after it %2 (%3 ms on); above %4 Hz "
+                             "%5 while playing, %6 after it")
+                  .arg(playing.size)
+                  .arg(after.size)
+                  .arg(ms(after.frame - from))
+                  .arg(ClickLowHz)
+                  .arg(playingClick, 0, 'f', 1)
+                  .arg(afterClick, 0, 'f', 1);
+    return afterClick > 2 * qMax(playingClick, 0.5) || (toneAlone && after.size > playing.size);
+}
+
+// The session's clocks read the monotonic clock plus a lead that a test moves on, so that a whole
+// session's stages pass in seconds while everything else, the sound above all, runs in real time.
+qint64 leadMs = 0;
+
+qint64 leadingNow()
+{
+    QElapsedTimer timer;
+    timer.start();
+    return timer.msecsSinceReference() + leadMs;
+}
+
+} // namespace
+
+// Every fade of the program's sound as the window plays it, judged by what reaches the test
+// sink: a user's Stop, the session's own end, and a change of ambient sound while it plays.
+class TestFades : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void stopRampsToSilenceAtOnce_data();
+    void stopRampsToSilenceAtOnce();
+    void sessionEndFadesOverEnding_data();
+    void sessionEndFadesOverEnding();
+    void ambientChangeCrossfades();
+
+private:
+    void startSession(const QString &ambient);
+    void choose(const QString &item);
+    void clickStart()
+    {
+        QTest::mouseClick(WindowParts::child<QPushButton>(window, "startButton"), Qt::LeftButton);
+    }
+
+    QTemporaryDir directory;
+    std::unique_ptr<Recording> recording;
+    SessionPlayer *sessionPlayer = nullptr;
+    MainWindow *window = nullptr;
+    Session *session = nullptr;
+};
+
+void TestFades::init()
+{
+    QVERIFY2(qEnvironmentVariableIsSet("VELMORA_TEST_SINK"), "run under tests/with-desktop");
+    QVERIFY(directory.isValid());
+    recording = std::make_unique<Recording>(directory.filePath(QStringLiteral("recording.raw")));
+    QString error;
+    QVERIFY2(recording->start(&error), qPrintable(error));
+    sessionPlayer = new SessionPlayer;
+    window = new MainWindow(*sessionPlayer);
+    session = &sessionPlayer->session();
+    WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void TestFades::cleanup()
+{
+    delete window;
+    window = nullptr;
+    delete sessionPlayer;
+    sessionPlayer = nullptr;
+    recording.reset();
+    QFile::remove(directory.filePath(QStringLiteral("recording.raw")));
+    SessionClock::setTimeSource(nullptr);
+    leadMs = 0;
+}
+
+void TestFades::choose(const QString &item)
+{
+    auto *box = WindowParts::child<QComboBox>(window, "comboBox");
+    box->setFocus();
+    QTest::keyClick(box, item.at(0).toLower().toLatin1());
+    QCOMPARE(box->currentText(), item);
+}
+
+// A five-minute session of Deep Sleep, with the tone's fade-in heard through: the tone plays at
+// full level from 1.2 s to 13.8 s of its first loop.
+void TestFades::startSession(const QString &ambient)
+{
+    QTest::mouseClick(WindowParts::child<QPushButton>(window, "program3"), Qt::LeftButton);
+    WindowParts::child<QComboBox>(window, "hours")->setCurrentIndex(0);
+    WindowParts::child<QComboBox>(window, "minutes")->setCurrentIndex(0);
+    choose(ambient);
+    const qint64 started = recording->update();
+    clickStart();
+    QVERIFY(session->isRunning());
+    QVERIFY(recording->waitForFrames(started + frames(2.5), 10000));
+}
+
+void TestFades::stopRampsToSilenceAtOnce_data()
+{
+    QTest::addColumn<QString>("ambient");
+    QTest::newRow("tone alone") << QStringLiteral("None");
+    QTest::newRow("tone and pink noise") << QStringLiteral("Pink Noise");
+}
+
+// No step into silence larger than the sound's own, and silence within 50 ms of the click.
+void TestFades::stopRampsToSilenceAtOnce()
+{
+    QFETCH(QString, ambient);
+    startSession(ambient);
+    const qint64 clicked = recording->update();
+    clickStart();
+    QVERIFY(!session->isRunning());
+    QVERIFY(recording->waitForFrames(clicked + frames(1), 5000));
+
+    const QByteArray &pcm = recording->data();
+    QString report;
+    const bool stopClicks = clicks(pcm, clicked, ambient == QLatin1String("None"), &report);
+    const qint64 silent = silentFrom(pcm, clicked);
+    qInfo("Stop: %s; silent %d ms after the click", qPrintable(report), ms(silent - clicked));
+    QVERIFY2(SoundAnalysis::bandLevel(pcm, clicked - frames(0.1), ToneLowHz, ToneHighHz) > 8000,
+             "the tone was not playing at full level when Stop was clicked");
+    QVERIFY2(!stopClicks, qPrintable(report));
+    QVERIFY2(silent - clicked <= frames(StopSilentMs / 1000.0),
+             qPrintable(QString::number(ms(silent - clicked))));
+}
+
+void TestFades::sessionEndFadesOverEnding_data()
+{
+    QTest::addColumn<QString>("ambient");
+    QTest::newRow("tone alone") << QStringLiteral("None");
+    QTest::newRow("tone and water") << QStringLiteral("Water");
+}
+
+// The session's clocks run ahead to a few seconds before each stage's end, so that its last
+// seconds come while the tone's first loop still plays at full level. From the moment the window
+// reads "Ending..." the sound follows the end fade down and is silent when the session stops.
+void TestFades::sessionEndFadesOverEnding()
+{
+    QFETCH(QString, ambient);
+    SessionClock::setTimeSource(leadingNow);
+    qint64 stageStartedAt = 0;
+    qint64 endingFrame = -1;
+    qint64 stoppedFrame = -1;
+    int fadeMs = 0;
+    connect(session, &Session::stageChanged, this, [&] { stageStartedAt = leadingNow(); });
+    connect(session, &Session::timeLeftChanged, this, [&](int seconds) {
+        if (seconds == 0) {
+            endingFrame = recording->update();
+            fadeMs = session->millisecondsToFinish();
+        }
+    });
+    connect(session, &Session::stopped, this, [&] { stoppedFrame = recording->update(); });
+    // Up to this long before each stage's end. The session's timer was set by the clocks before
+    // the jump: a tick at once sets it again by the clocks after it.
+    const auto skipStage = [&](int stageSeconds, int leftMs) {
+        leadMs += (stageSeconds + 1) * 1000 - leftMs - (leadingNow() - stageStartedAt);
+        session->tick();
+    };
+
+    startSession(ambient);
+    skipStage(session->rampLength(), 500);
+    QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::Plateau, 3000);
+    skipStage(session->plateauLength(), 500);
+    QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::FinalRamp, 3000);
+    skipStage(session->rampLength(), 4500);
+    QTRY_VERIFY_WITH_TIMEOUT(endingFrame >= 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
+    QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
+
+    const QByteArray &pcm = recording->data();
+    const qint64 length = stoppedFrame - endingFrame;
+    qInfo("\"Ending...\" for %d ms of the recording, fade of %d ms", ms(length), fadeMs);
+    QVERIFY(qAbs(ms(length) - 3000) < 200);
+    QVERIFY(qAbs(fadeMs - 3000) < 200);
+
+    // The tone's level along the fade, against its full level just before it: the window of each
+    // level is centred on its point, and the fade is allowed to start from 50 ms before the
+    // recording's mark of "Ending..." to 100 ms after it.
+    const auto toneLevel = [&](qint64 centre) {
+        return SoundAnalysis::bandLevel(pcm, centre - SoundAnalysis::WindowFrames / 2, ToneLowHz,
+                                        ToneHighHz);
+    };
+    const double full = toneLevel(endingFrame - frames(0.1));
+    QVERIFY2(full > 8000, qPrintable(QString::number(full)));
+    for (double fraction : {0.1, 0.25, 0.5, 0.75, 0.9}) {
+        const qint64 at = endingFrame + qint64(fraction * length);
+        const double lowest = Fade::outGain(fraction + 0.05 * FramesPerSecond / length);
+        const double highest = Fade::outGain(fraction - 0.1 * FramesPerSecond / length);
+        const double heard = toneLevel(at) / full;
+        qInfo("at %.2f of the fade: level %.3f, curve %.3f..%.3f", fraction, heard, lowest,
+              highest);
+        QVERIFY(heard >= lowest - 0.03 && heard <= highest + 0.03);
+    }
+
+    QString report;
+    const bool clicked = clicks(pcm, endingFrame, ambient == QLatin1String("None"), &report);
+    const qint64 silent = silentFrom(pcm, endingFrame);
+    qInfo("end: %s; silent %d ms after the stop", qPrintable(report), ms(silent - stoppedFrame));
+    QVERIFY2(!clicked, qPrintable(report));
+    QVERIFY2(silent - stoppedFrame <= frames(StopSilentMs / 1000.0),
+             qPrintable(QString::number(ms(silent - stoppedFrame))));
+}
+
+// Pink noise hands over to water while the session plays: no gap in the ambient sound, and no
+// click, which a step would show above the band of both sounds.
+void TestFades::ambientChangeCrossfades()
+{
+    startSession(QStringLiteral("Pink Noise"));
+    const qint64 changed = recording->update();
+    choose(QStringLiteral("Water"));
+    QVERIFY(recording->waitForFrames(changed + frames(3), 10000));
+
+    const QByteArray &pcm = recording->data();
+    const QVector<double> levels = SoundAnalysis::bandLevels(
+        pcm, changed - frames(1), changed + frames(3), AmbientLowHz, AmbientHighHz);
+    const double lowest = *std::min_element(levels.begin(), levels.end());
+    QString report;
+    const bool clicked = clicks(pcm, changed, false, &report);
+    qInfo("lowest ambient level through the change %.0f; %s", lowest, qPrintable(report));
+    QVERIFY2(lowest > 40, qPrintable(QString::number(lowest)));
+    QVERIFY2(!clicked, qPrintable(report));
+    clickStart();
+}
+
+QTEST_MAIN(TestFades)
+#include "test_fades.moc"
