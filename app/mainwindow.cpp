@@ -7,6 +7,7 @@
 #include "session/session.h"
 #include "session/timeline.h"
 #include "sound/ambientplayer.h"
+#include "sound/ambientsound.h"
 #include "sound/generator.h"
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
@@ -31,6 +32,8 @@ MainWindow::MainWindow(QWidget *parent)
     , ambientPlayer(new AmbientPlayer(this))
 {
     ui->setupUi(this);
+    for (int index = 0; index < AmbientSound::count; ++index)
+        ui->comboBox->setItemText(index, AmbientSound::label(index));
     setUpTone();
     connectForm();
     connectSession();
@@ -83,7 +86,7 @@ void MainWindow::selectProgram(int number)
     selectedProgram = number;
     showSelectedProgram();
     if (ProgramCatalogue::contains(number))
-        emit programSelected(QString::fromLatin1(ProgramCatalogue::program(number).name));
+        emit programSelected(ProgramCatalogue::translatedName(ProgramCatalogue::program(number)));
 }
 
 void MainWindow::play()
@@ -103,9 +106,9 @@ void MainWindow::showSelectedProgram()
     if (!ProgramCatalogue::contains(selectedProgram))
         return;
     const Program &program = ProgramCatalogue::program(selectedProgram);
-    ui->selectedLabel->setText(QString::fromLatin1(program.name));
+    ui->selectedLabel->setText(ProgramCatalogue::translatedName(program));
     // Setting the same document again would lay it out and repaint it for nothing.
-    const QString description = QString::fromLatin1(program.description);
+    const QString description = ProgramCatalogue::translatedDescription(program);
     if (ui->sessionDescription->toPlainText() != description)
         ui->sessionDescription->setText(description);
 }
@@ -141,7 +144,7 @@ void MainWindow::startSession()
     ui->startButton->setText(tr("Stop"));
     setProgramButtonsEnabled(false);
     ambientPlayer->play();
-    emit sessionStarted(QString::fromLatin1(program.name), seconds);
+    emit sessionStarted(ProgramCatalogue::translatedName(program), seconds);
 }
 
 void MainWindow::changeSecondaryTone(bool on)
@@ -162,8 +165,7 @@ void MainWindow::showSessionScreen()
 {
     if (!sessionScreen) {
         sessionScreen = std::make_unique<SessionScreen>();
-        sessionScreen->setTimeText(
-            Timeline::sessionScreenTimeText(session->secondsLeft()).constData());
+        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(session->secondsLeft()));
         sessionScreen->setColour(session->screenColour());
         connect(sessionScreen.get(), &SessionScreen::shownChanged, this,
                 &MainWindow::followSessionScreen);
@@ -185,9 +187,9 @@ void MainWindow::followSessionScreen(bool shown)
 
 void MainWindow::showTimeLeft(int seconds)
 {
-    ui->selectedLabel->setText(QString::fromLatin1(Timeline::timeLeftText(seconds)));
+    ui->selectedLabel->setText(Timeline::timeLeftText(seconds));
     if (sessionScreen)
-        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(seconds).constData());
+        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(seconds));
 }
 
 void MainWindow::showScreenColour(const QColor &colour)

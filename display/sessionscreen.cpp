@@ -30,9 +30,9 @@ void SessionScreen::setColour(const QColor &colour)
     ui->widget->repaint();
 }
 
-void SessionScreen::setTimeText(const char *text)
+void SessionScreen::setTimeText(const QString &text)
 {
-    ui->timerLabel_3->setText(QString::fromLatin1(text));
+    ui->timerLabel_3->setText(text);
 }
 
 void SessionScreen::showEvent(QShowEvent *event)

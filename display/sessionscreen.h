@@ -23,8 +23,8 @@ public:
 
     // Shows the colour on the flash surface before returning.
     void setColour(const QColor &colour);
-    // Shows the NUL-terminated Latin-1 text in the time label.
-    void setTimeText(const char *text);
+    // Shows the text in the time label.
+    void setTimeText(const QString &text);
 
 signals:
     // The screen was shown or hidden: by a call, by Escape, or by the window manager.

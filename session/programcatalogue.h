@@ -3,8 +3,11 @@
 
 #include "session/colour.h"
 
+#include <QString>
+
 // One built-in entrainment program: a beat-frequency profile (start, plateau, end, in whole
-// hertz), a colour for each of those points, and the texts the main window shows for it.
+// hertz), a colour for each of those points, and the texts the main window shows for it. The texts
+// are English; translatedName() and translatedDescription() give them in the user's language.
 struct Program
 {
     const char *name;
@@ -24,6 +27,11 @@ constexpr int count = 11;
 // Programs are numbered 1..count, as the buttons program1..program11 are.
 bool contains(int number);
 const Program &program(int number);
+
+// The program's name and description in the language of the translation installed, as the window
+// shows them. The English name stays the program's name on velmora-render's command line.
+QString translatedName(const Program &program);
+QString translatedDescription(const Program &program);
 
 } // namespace ProgramCatalogue
 

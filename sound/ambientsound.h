@@ -8,8 +8,12 @@
 // working directory.
 namespace AmbientSound {
 
+constexpr int count = 5;
+
 // The file of the sound at a box index; an empty path for "None" and any index outside 0..3.
 QString filePath(int index);
+// The box's label for the sound at an index 0..count - 1, in the user's language.
+QString label(int index);
 
 } // namespace AmbientSound
 
