@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Restzeit: %1 – Esc beendet die Visualisierung</translation>
+        <translation>Restzeit: %1 – Esc zum Beenden</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Tiempo restante: %1 – Pulse Esc para salir del visualizador</translation>
+        <translation>Tiempo restante: %1 – Esc para salir</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Temps restant : %1 – Échap pour quitter le visualiseur</translation>
+        <translation>Temps restant : %1 – Échap pour quitter</translation>
     </message>
 </context>
 </TS>

@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Tempo rimanente: %1 – Premi Esc per uscire dal visualizzatore</translation>
+        <translation>Tempo rimanente: %1 – Esc per uscire</translation>
     </message>
 </context>
 </TS>

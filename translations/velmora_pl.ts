@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Pozostały czas: %1 – naciśnij Esc, aby zamknąć wizualizację</translation>
+        <translation>Pozostały czas: %1 – Esc, aby wyjść</translation>
     </message>
 </context>
 </TS>

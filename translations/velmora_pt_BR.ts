@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Tempo restante: %1 – Pressione Esc para sair do visualizador</translation>
+        <translation>Tempo restante: %1 – Esc para sair</translation>
     </message>
 </context>
 </TS>
