@@ -87,7 +87,7 @@
     </message>
     <message>
         <source>Headphones required for best results</source>
-        <translation>Am besten mit Kopfhörern</translation>
+        <translation>Für beste Wirkung Kopfhörer verwenden</translation>
     </message>
     <message>
         <source>Ambient Audio</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Dream Sleep</source>
-        <translation>Sueño con ensueños</translation>
+        <translation>Sueño onírico</translation>
     </message>
     <message>
         <source>Morning Wake</source>
@@ -75,7 +75,7 @@
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Del cansancio a los ensueños</translation>
+        <translation>Del cansancio a soñar</translation>
     </message>
     <message>
         <source>Set session duration:</source>
@@ -274,7 +274,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Dream Sleep</source>
-        <translation>Sueño con ensueños</translation>
+        <translation>Sueño onírico</translation>
     </message>
     <message>
         <source>This program also takes you down to the theta wave state, but uses red light for minimal effect on the circadian rhythm. During sleep, the theta wave frequencies are associated with REM sleep and a period of dreaming.</source>
@@ -322,11 +322,11 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Del cansancio a los ensueños</translation>
+        <translation>Del cansancio a soñar</translation>
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
-        <translation>Este programa está pensado para quienes ya están cansados o relajados y quieren descender al estado de sueño que induce «Sueño con ensueños».</translation>
+        <translation>Este programa está pensado para quienes ya están cansados o relajados y quieren descender al estado de sueño que induce «Sueño onírico».</translation>
     </message>
 </context>
 <context>

@@ -63,19 +63,19 @@
     </message>
     <message>
         <source>Relaxed to Deep Thought</source>
-        <translation>Détente à contemplation</translation>
+        <translation>De la détente à la contemplation</translation>
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
-        <translation>Détente à méditation complète</translation>
+        <translation>De la détente à la méditation complète</translation>
     </message>
     <message>
         <source>Tired to Deep Sleep</source>
-        <translation>Fatigue à sommeil profond</translation>
+        <translation>De la fatigue au sommeil profond</translation>
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Fatigue à rêves</translation>
+        <translation>De la fatigue aux rêves</translation>
     </message>
     <message>
         <source>Set session duration:</source>
@@ -298,7 +298,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Relaxed to Deep Thought</source>
-        <translation>Détente à contemplation</translation>
+        <translation>De la détente à la contemplation</translation>
     </message>
     <message>
         <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
@@ -306,15 +306,15 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
-        <translation>Détente à méditation complète</translation>
+        <translation>De la détente à la méditation complète</translation>
     </message>
     <message>
         <source>This program is equivalent to the Complete Meditation program in the same way that the Relaxed to Deep Thought program is similar to Deep Thought Meditation. Use it if you are beginning in a relaxed state and want to go down to a deep meditation.</source>
-        <translation>Ce programme est à « Méditation complète » ce que « Détente à contemplation » est à « Méditation contemplative ». Utilisez-le si vous commencez déjà détendu et voulez descendre dans une méditation profonde.</translation>
+        <translation>Ce programme est à « Méditation complète » ce que « De la détente à la contemplation » est à « Méditation contemplative ». Utilisez-le si vous commencez déjà détendu et voulez descendre dans une méditation profonde.</translation>
     </message>
     <message>
         <source>Tired to Deep Sleep</source>
-        <translation>Fatigue à sommeil profond</translation>
+        <translation>De la fatigue au sommeil profond</translation>
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Deep Sleep program induces.</source>
@@ -322,7 +322,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Fatigue à rêves</translation>
+        <translation>De la fatigue aux rêves</translation>
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
