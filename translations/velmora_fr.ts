@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Set session duration:</source>
-        <translation>Durée de la séance :</translation>
+        <translation>Durée de la séance&#xa0;:</translation>
     </message>
     <message>
         <source>Start</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fait clignoter tout l’écran 3 à 27 fois par seconde. Une lumière qui clignote à ces fréquences peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible : si vous pouvez être concerné, laissez « Visualiseur » décoché.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fait clignoter tout l’écran 3 à 27 fois par seconde. Une lumière qui clignote à ces fréquences peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible&#xa0;: si vous pouvez être concerné, laissez «&#xa0;Visualiseur&#xa0;» décoché.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -215,7 +215,7 @@ p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Choisissez un programme dans la liste de gauche. Sa description s’affichera ici. &lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Choisissez ensuite un son d’ambiance et la durée, puis appuyez sur « Démarrer » pour commencer la séance. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Choisissez ensuite un son d’ambiance et la durée, puis appuyez sur «&#xa0;Démarrer&#xa0;» pour commencer la séance. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Binaural tone</source>
@@ -223,7 +223,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Select a session first!</source>
-        <translation>Choisissez d’abord un programme !</translation>
+        <translation>Choisissez d’abord un programme&#xa0;!</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -235,7 +235,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>No sound output: check your speakers or headphones</source>
-        <translation>Aucune sortie audio : vérifiez vos haut-parleurs ou votre casque</translation>
+        <translation>Aucune sortie audio&#xa0;: vérifiez vos haut-parleurs ou votre casque</translation>
     </message>
 </context>
 <context>
@@ -270,7 +270,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Unlike the Complete Meditation program, this one will only lower you down to the theta wave state. This frequency is associated with deep meditation and will allow you more brain activity during your session. It uses the same blue light to help keep your circadian rhythm in the waking state.</source>
-        <translation>Contrairement à « Méditation complète », ce programme ne descend que jusqu’à l’état thêta. Cette fréquence est associée à la méditation profonde et laisse plus d’activité à votre cerveau pendant la séance. La même lumière bleue maintient votre rythme circadien à l’état d’éveil.</translation>
+        <translation>Contrairement à «&#xa0;Méditation complète&#xa0;», ce programme ne descend que jusqu’à l’état thêta. Cette fréquence est associée à la méditation profonde et laisse plus d’activité à votre cerveau pendant la séance. La même lumière bleue maintient votre rythme circadien à l’état d’éveil.</translation>
     </message>
     <message>
         <source>Dream Sleep</source>
@@ -294,7 +294,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source> This program is designed for shorter duration meditation sessions. It will only take you down to the alpha wave state, this will allow a quick relaxation without making it difficult to bring yourself back to an awake and fully alert state.</source>
-        <translation>Ce programme est conçu pour des séances de méditation plus courtes. Il ne descend que jusqu’à l’état alpha : vous vous détendez vite et revenez ensuite sans peine à un état éveillé et pleinement alerte.</translation>
+        <translation>Ce programme est conçu pour des séances de méditation plus courtes. Il ne descend que jusqu’à l’état alpha&#xa0;: vous vous détendez vite et revenez ensuite sans peine à un état éveillé et pleinement alerte.</translation>
     </message>
     <message>
         <source>Relaxed to Deep Thought</source>
@@ -302,7 +302,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
-        <translation>Ce programme est identique à « Méditation contemplative », mais commence le voyage à l’état alpha haut. C’est utile si vous êtes déjà détendu et trouvez que « Méditation contemplative » démarre à une fréquence trop élevée.</translation>
+        <translation>Ce programme est identique à «&#xa0;Méditation contemplative&#xa0;», mais commence le voyage à l’état alpha haut. C’est utile si vous êtes déjà détendu et trouvez que «&#xa0;Méditation contemplative&#xa0;» démarre à une fréquence trop élevée.</translation>
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
@@ -310,7 +310,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is equivalent to the Complete Meditation program in the same way that the Relaxed to Deep Thought program is similar to Deep Thought Meditation. Use it if you are beginning in a relaxed state and want to go down to a deep meditation.</source>
-        <translation>Ce programme est à « Méditation complète » ce que « De la détente à la contemplation » est à « Méditation contemplative ». Utilisez-le si vous commencez déjà détendu et voulez descendre dans une méditation profonde.</translation>
+        <translation>Ce programme est à «&#xa0;Méditation complète&#xa0;» ce que «&#xa0;De la détente à la contemplation&#xa0;» est à «&#xa0;Méditation contemplative&#xa0;». Utilisez-le si vous commencez déjà détendu et voulez descendre dans une méditation profonde.</translation>
     </message>
     <message>
         <source>Tired to Deep Sleep</source>
@@ -318,7 +318,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Deep Sleep program induces.</source>
-        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit « Sommeil profond ».</translation>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil profond&#xa0;».</translation>
     </message>
     <message>
         <source>Tired to Dreaming</source>
@@ -326,7 +326,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
-        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit « Sommeil et rêves ».</translation>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil et rêves&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -337,7 +337,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Temps restant : %1 – Échap pour quitter</translation>
+        <translation>Temps restant&#xa0;: %1 – Échap pour quitter</translation>
     </message>
 </context>
 </TS>
