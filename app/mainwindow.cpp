@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -107,9 +108,11 @@ void MainWindow::showSelectedProgram()
         return;
     const Program &program = ProgramCatalogue::program(selectedProgram);
     ui->selectedLabel->setText(ProgramCatalogue::translatedName(program));
-    // Setting the same document again would lay it out and repaint it for nothing.
+    // Setting the same document again would lay it out and repaint it for nothing. The raw text
+    // keeps the no-break spaces that a translation may have, which the plain text turns into
+    // spaces.
     const QString description = ProgramCatalogue::translatedDescription(program);
-    if (ui->sessionDescription->toPlainText() != description)
+    if (ui->sessionDescription->document()->toRawText() != description)
         ui->sessionDescription->setText(description);
 }
 
