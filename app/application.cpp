@@ -44,7 +44,7 @@ void installTranslations(const QLocale &locale)
         const QLocale language(name);
         if (language.language() == QLocale::English || language.language() == QLocale::C)
             return;
-        // The program's own are built into it (translations/CMakeLists.txt); Qt's come with Qt.
+        // The program's own are built into it (translations/translations.cmake); Qt's come with Qt.
         if (installTranslation(language, QStringLiteral("velmora"), QStringLiteral(":/i18n"))) {
             installTranslation(language, QStringLiteral("qtbase"),
                                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
