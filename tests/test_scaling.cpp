@@ -251,9 +251,6 @@ void TestScaling::textsFit_data()
         {"tone stream", "", "MainWindow", "Binaural tone"},
         {"ambient stream", "", "AmbientPlayer", "Ambient sound"},
     };
-    QByteArrayList buttons;
-    for (int n = 1; n <= ProgramCatalogue::count; ++n)
-        buttons << QByteArrayLiteral("program") + QByteArray::number(n);
     for (const QString &language : languages()) {
         for (const Shown &shown : texts)
             QTest::addRow("%s %s", qPrintable(language), shown.tag)
@@ -264,7 +261,7 @@ void TestScaling::textsFit_data()
             QTest::addRow("%s label %d", qPrintable(language), n)
                 << language << "selectedLabel" << QByteArray("ProgramCatalogue") << name;
             QTest::addRow("%s button %d", qPrintable(language), n)
-                << language << QString::fromLatin1(buttons[n - 1]) << QByteArray("MainWindow")
+                << language << QStringLiteral("program%1").arg(n) << QByteArray("MainWindow")
                 << name;
         }
         for (const char *combo : {"comboBox", "hours", "minutes"})
