@@ -2,6 +2,56 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace {
+
+// The translators this file installed carry this name, so that the next call finds them.
+const char translatorName[] = "velmora-translator";
+
+void removeTranslations()
+{
+    QCoreApplication *application = QCoreApplication::instance();
+    const QList<QTranslator *> installed = application->findChildren<QTranslator *>(
+        QLatin1String(translatorName), Qt::FindDirectChildrenOnly);
+    for (QTranslator *translator : installed) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+}
+
+// Loads a translation of the language and installs it; false if there is none.
+bool installTranslation(const QLocale &language, const QString &name, const QString &directory)
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(QLatin1String(translatorName));
+    if (!translator->load(language, name, QStringLiteral("_"), directory)) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+} // namespace
+
+void installTranslations(const QLocale &locale)
+{
+    removeTranslations();
+    for (const QString &name : locale.uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return;
+        // The program's own are built into it (translations/translations.cmake); Qt's come with Qt.
+        if (installTranslation(language, QStringLiteral("velmora"), QStringLiteral(":/i18n"))) {
+            installTranslation(language, QStringLiteral("qtbase"),
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+            return;
+        }
+    }
+}
 
 void setUpApplication()
 {
@@ -16,4 +66,5 @@ void setUpApplication()
     icon.addFile(":/icons/velmora-48.png");
     icon.addFile(":/icons/velmora-256.png");
     QApplication::setWindowIcon(icon);
+    installTranslations(QLocale::system());
 }

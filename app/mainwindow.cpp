@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTextDocument>
 #include <QTimer>
 
 MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
@@ -59,7 +60,7 @@ void MainWindow::selectProgram(int number)
     selectedProgram = number;
     showSelectedProgram();
     if (ProgramCatalogue::contains(number))
-        emit programSelected(QString::fromLatin1(ProgramCatalogue::program(number).name));
+        emit programSelected(ProgramCatalogue::translatedName(ProgramCatalogue::program(number)));
 }
 
 void MainWindow::play()
@@ -73,10 +74,12 @@ void MainWindow::showSelectedProgram()
     if (!ProgramCatalogue::contains(selectedProgram))
         return;
     const Program &program = ProgramCatalogue::program(selectedProgram);
-    ui->selectedLabel->setText(QString::fromLatin1(program.name));
-    // Setting the same document again would lay it out and repaint it for nothing.
-    const QString description = QString::fromLatin1(program.description);
-    if (ui->sessionDescription->toPlainText() != description)
+    ui->selectedLabel->setText(ProgramCatalogue::translatedName(program));
+    // Setting the same document again would lay it out and repaint it for nothing. The raw text
+    // keeps the no-break spaces that a translation may have, which the plain text turns into
+    // spaces.
+    const QString description = ProgramCatalogue::translatedDescription(program);
+    if (ui->sessionDescription->document()->toRawText() != description)
         ui->sessionDescription->setText(description);
 }
 
@@ -126,7 +129,7 @@ void MainWindow::showSessionScreen()
     if (!sessionScreen) {
         sessionScreen = std::make_unique<SessionScreen>();
         sessionScreen->setTimeText(
-            Timeline::sessionScreenTimeText(player.secondsLeft()).constData());
+            Timeline::sessionScreenTimeText(player.secondsLeft()).toUtf8().constData());
         sessionScreen->setColour(player.screenColour());
         connect(sessionScreen.get(), &SessionScreen::shownChanged, this,
                 &MainWindow::followSessionScreen);
@@ -154,9 +157,9 @@ void MainWindow::showStarted()
 
 void MainWindow::showTimeLeft(int seconds)
 {
-    ui->selectedLabel->setText(QString::fromLatin1(Timeline::timeLeftText(seconds)));
+    ui->selectedLabel->setText(Timeline::timeLeftText(seconds));
     if (sessionScreen)
-        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(seconds).constData());
+        sessionScreen->setTimeText(Timeline::sessionScreenTimeText(seconds).toUtf8().constData());
 }
 
 void MainWindow::showScreenColour(const QColor &colour)

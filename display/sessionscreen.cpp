@@ -32,7 +32,7 @@ void SessionScreen::setColour(const QColor &colour)
 
 void SessionScreen::setTimeText(const char *text)
 {
-    ui->timerLabel_3->setText(QString::fromLatin1(text));
+    ui->timerLabel_3->setText(QString::fromUtf8(text));
 }
 
 void SessionScreen::showEvent(QShowEvent *event)

@@ -23,7 +23,7 @@ public:
 
     // Shows the colour on the flash surface before returning.
     void setColour(const QColor &colour);
-    // Shows the NUL-terminated Latin-1 text in the time label.
+    // Shows the NUL-terminated UTF-8 text in the time label: English, or any language's.
     void setTimeText(const char *text);
 
 signals:

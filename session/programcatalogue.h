@@ -3,8 +3,11 @@
 
 #include "session/colour.h"
 
+#include <QString>
+
 // One built-in entrainment program: a beat-frequency profile (start, plateau, end, in whole
-// hertz), a colour for each of those points, and the texts the main window shows for it.
+// hertz), a colour for each of those points, and the texts the main window shows for it. The texts
+// are English; translatedName() and translatedDescription() give them in the user's language.
 struct Program
 {
     const char *name;
@@ -27,6 +30,11 @@ const Program &program(int number);
 // "yellow", "red", "blue", "magenta" or "cyan" for the colours the programs use; nullptr for any
 // other.
 const char *colourName(const Colour &colour);
+
+// The program's name and description in the language of the translation installed, as the window
+// shows them. The English name stays the program's name on velmora-render's command line.
+QString translatedName(const Program &program);
+QString translatedDescription(const Program &program);
 
 } // namespace ProgramCatalogue
 

@@ -1,10 +1,12 @@
 #include "session/timeline.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
 
-const char ending[] = "Ending...";
+const char ending[] = QT_TRANSLATE_NOOP("Timeline", "Ending...");
 
 struct HoursMinutesSeconds
 {
@@ -70,23 +72,20 @@ int Timeline::screenComponent(float component, float flashLevel)
     return static_cast<int>(value * 255.0);
 }
 
-QByteArray Timeline::timeLeftText(int seconds)
+QString Timeline::timeLeftText(int seconds)
 {
     if (seconds < 1)
-        return ending;
+        return QCoreApplication::translate("Timeline", ending);
     const HoursMinutesSeconds t = split(seconds);
     char text[16];
     qsnprintf(text, sizeof text, "%02d:%02d:%02d", t.hours, t.minutes, t.seconds);
-    return text;
+    return QString::fromLatin1(text);
 }
 
-QByteArray Timeline::sessionScreenTimeText(int seconds)
+QString Timeline::sessionScreenTimeText(int seconds)
 {
     if (seconds < 1)
-        return ending;
-    const HoursMinutesSeconds t = split(seconds);
-    char text[64];
-    qsnprintf(text, sizeof text, "Time Left: %02d:%02d:%02d Press esc to exit visualizer", t.hours,
-              t.minutes, t.seconds);
-    return text;
+        return QCoreApplication::translate("Timeline", ending);
+    return QCoreApplication::translate("Timeline", "Time Left: %1 Press esc to exit visualizer")
+        .arg(timeLeftText(seconds));
 }

@@ -3,7 +3,7 @@
 
 #include "session/colour.h"
 
-#include <QByteArray>
+#include <QString>
 
 // The arithmetic of a session, free of widgets and clocks: the session reads its clocks and passes
 // plain numbers in. The float and int conversions are deliberate; they
@@ -46,9 +46,9 @@ Colour mixColours(const Colour &from, const Colour &to, float fraction);
 int screenComponent(float component, float flashLevel);
 
 // The time left as shown in the main window and on the session screen; "Ending..." for both
-// once less than a second is left.
-QByteArray timeLeftText(int seconds);
-QByteArray sessionScreenTimeText(int seconds);
+// once less than a second is left. The words are in the language of the translation installed.
+QString timeLeftText(int seconds);
+QString sessionScreenTimeText(int seconds);
 
 } // namespace Timeline
 

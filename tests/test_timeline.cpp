@@ -57,24 +57,24 @@ void TestTimeline::stageLengths()
 void TestTimeline::timeLeftTexts_data()
 {
     QTest::addColumn<int>("seconds");
-    QTest::addColumn<QByteArray>("label");
-    QTest::addColumn<QByteArray>("screen");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("screen");
 
-    QTest::newRow("3725") << 3725 << QByteArray("01:02:05")
-                          << QByteArray("Time Left: 01:02:05 Press esc to exit visualizer");
-    QTest::newRow("longest") << 46500 << QByteArray("12:55:00")
-                             << QByteArray("Time Left: 12:55:00 Press esc to exit visualizer");
-    QTest::newRow("1") << 1 << QByteArray("00:00:01")
-                       << QByteArray("Time Left: 00:00:01 Press esc to exit visualizer");
-    QTest::newRow("0") << 0 << QByteArray("Ending...") << QByteArray("Ending...");
-    QTest::newRow("negative") << -3 << QByteArray("Ending...") << QByteArray("Ending...");
+    QTest::newRow("3725") << 3725 << QString("01:02:05")
+                          << QString("Time Left: 01:02:05 Press esc to exit visualizer");
+    QTest::newRow("longest") << 46500 << QString("12:55:00")
+                             << QString("Time Left: 12:55:00 Press esc to exit visualizer");
+    QTest::newRow("1") << 1 << QString("00:00:01")
+                       << QString("Time Left: 00:00:01 Press esc to exit visualizer");
+    QTest::newRow("0") << 0 << QString("Ending...") << QString("Ending...");
+    QTest::newRow("negative") << -3 << QString("Ending...") << QString("Ending...");
 }
 
 void TestTimeline::timeLeftTexts()
 {
     QFETCH(int, seconds);
-    QFETCH(QByteArray, label);
-    QFETCH(QByteArray, screen);
+    QFETCH(QString, label);
+    QFETCH(QString, screen);
     QCOMPARE(Timeline::timeLeftText(seconds), label);
     QCOMPARE(Timeline::sessionScreenTimeText(seconds), screen);
 }

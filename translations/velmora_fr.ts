@@ -1,0 +1,346 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>AmbientPlayer</name>
+    <message>
+        <source>Ambient sound</source>
+        <translation>Son d’ambiance</translation>
+    </message>
+</context>
+<context>
+    <name>AmbientSound</name>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Bruit rose</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Eau</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Pluie</translation>
+    </message>
+    <message>
+        <source>Lullaby</source>
+        <translation>Berceuse</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Active Concentration</source>
+        <translation>Concentration active</translation>
+    </message>
+    <message>
+        <source>Complete Meditation</source>
+        <translation>Méditation complète</translation>
+    </message>
+    <message>
+        <source>Deep Sleep</source>
+        <translation>Sommeil profond</translation>
+    </message>
+    <message>
+        <source>Deep Thought Meditation</source>
+        <translation>Méditation contemplative</translation>
+    </message>
+    <message>
+        <source>Dream Sleep</source>
+        <translation>Sommeil et rêves</translation>
+    </message>
+    <message>
+        <source>Morning Wake</source>
+        <translation>Réveil matinal</translation>
+    </message>
+    <message>
+        <source>Quick Meditation</source>
+        <translation>Méditation courte</translation>
+    </message>
+    <message>
+        <source>Relaxed to Deep Thought</source>
+        <translation>De la détente à la contemplation</translation>
+    </message>
+    <message>
+        <source>Relaxed to Complete Meditation</source>
+        <translation>De la détente à la méditation complète</translation>
+    </message>
+    <message>
+        <source>Tired to Deep Sleep</source>
+        <translation>De la fatigue au sommeil profond</translation>
+    </message>
+    <message>
+        <source>Tired to Dreaming</source>
+        <translation>De la fatigue aux rêves</translation>
+    </message>
+    <message>
+        <source>Set session duration:</source>
+        <translation>Durée de la séance&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Headphones required for best results</source>
+        <translation>Casque requis pour un effet optimal</translation>
+    </message>
+    <message>
+        <source>Ambient Audio</source>
+        <translation>Son d’ambiance</translation>
+    </message>
+    <message>
+        <source>Secondary Tone</source>
+        <translation>Son secondaire</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fait clignoter tout l’écran 3 à 27 fois par seconde. Une lumière qui clignote à ces fréquences peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible&#xa0;: si vous pouvez être concerné, laissez «&#xa0;Visualiseur&#xa0;» décoché.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Visualizer</source>
+        <translation>Visualiseur</translation>
+    </message>
+    <message>
+        <source>0 h</source>
+        <translation>0 h</translation>
+    </message>
+    <message>
+        <source>1 h</source>
+        <translation>1 h</translation>
+    </message>
+    <message>
+        <source>2 h</source>
+        <translation>2 h</translation>
+    </message>
+    <message>
+        <source>3 h</source>
+        <translation>3 h</translation>
+    </message>
+    <message>
+        <source>4 h</source>
+        <translation>4 h</translation>
+    </message>
+    <message>
+        <source>5 h</source>
+        <translation>5 h</translation>
+    </message>
+    <message>
+        <source>6 h</source>
+        <translation>6 h</translation>
+    </message>
+    <message>
+        <source>7 h</source>
+        <translation>7 h</translation>
+    </message>
+    <message>
+        <source>8 h</source>
+        <translation>8 h</translation>
+    </message>
+    <message>
+        <source>9 h</source>
+        <translation>9 h</translation>
+    </message>
+    <message>
+        <source>10 h</source>
+        <translation>10 h</translation>
+    </message>
+    <message>
+        <source>11 h</source>
+        <translation>11 h</translation>
+    </message>
+    <message>
+        <source>12 h</source>
+        <translation>12 h</translation>
+    </message>
+    <message>
+        <source>5 m</source>
+        <translation>5 min</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 min</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 min</translation>
+    </message>
+    <message>
+        <source>25 m</source>
+        <translation>25 min</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>35 m</source>
+        <translation>35 min</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 min</translation>
+    </message>
+    <message>
+        <source>45 m</source>
+        <translation>45 min</translation>
+    </message>
+    <message>
+        <source>50 m</source>
+        <translation>50 min</translation>
+    </message>
+    <message>
+        <source>55 m</source>
+        <translation>55 min</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Please select a session from the list to the left. A description of the session will appear in this block. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;After you have chosen a session, choose an ambient noise, set the duration, and press start to begin the session. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Choisissez un programme dans la liste de gauche. Sa description s’affichera ici. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Choisissez ensuite un son d’ambiance et la durée, puis appuyez sur «&#xa0;Démarrer&#xa0;» pour commencer la séance. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Select a session first!</source>
+        <translation>Choisissez d’abord un programme&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Your changes will take effect during the next tone scheduled tone change.</source>
+        <translation>Votre modification prendra effet au prochain changement de son prévu.</translation>
+    </message>
+    <message>
+        <source>No sound output: check your speakers or headphones</source>
+        <translation>Aucune sortie audio&#xa0;: vérifiez vos haut-parleurs ou votre casque</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramCatalogue</name>
+    <message>
+        <source>Active Concentration</source>
+        <translation>Concentration active</translation>
+    </message>
+    <message>
+        <source>This program will raise your brain wave frequency, allowing you maximum alertness to tackle whatever deserves your complete attention.</source>
+        <translation>Ce programme élève la fréquence de vos ondes cérébrales pour vous rendre pleinement alerte face à tout ce qui mérite votre entière attention.</translation>
+    </message>
+    <message>
+        <source>Complete Meditation</source>
+        <translation>Méditation complète</translation>
+    </message>
+    <message>
+        <source>This program will take you from the average waking frequency to the low delta frequencies to take you away from it all. At the bottom of the frequency range you will be presented with blue light, proven to react with your circadian rhythm to help keep you awake. This will allow you full control of your mind as you journey through this relaxing state.</source>
+        <translation>Ce programme vous mène de la fréquence habituelle de l’éveil jusqu’aux basses fréquences delta, loin de tout. Au plus bas, une lumière bleue, dont l’effet sur le rythme circadien est prouvé, vous aide à rester éveillé. Vous gardez ainsi la pleine maîtrise de votre esprit tout au long de cet état de détente.</translation>
+    </message>
+    <message>
+        <source>Deep Sleep</source>
+        <translation>Sommeil profond</translation>
+    </message>
+    <message>
+        <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
+        <translation>Comme le programme précédent, celui-ci vous fait descendre de l’éveil normal jusqu’aux fréquences delta, liées au sommeil profond et à la perte de conscience du corps. Sa lumière rouge, de grande longueur d’onde, agit moins que la lumière bleue sur le rythme circadien et vous laisse glisser dans un sommeil réparateur.</translation>
+    </message>
+    <message>
+        <source>Deep Thought Meditation</source>
+        <translation>Méditation contemplative</translation>
+    </message>
+    <message>
+        <source>Unlike the Complete Meditation program, this one will only lower you down to the theta wave state. This frequency is associated with deep meditation and will allow you more brain activity during your session. It uses the same blue light to help keep your circadian rhythm in the waking state.</source>
+        <translation>Contrairement à «&#xa0;Méditation complète&#xa0;», ce programme ne descend que jusqu’à l’état thêta. Cette fréquence est associée à la méditation profonde et laisse plus d’activité à votre cerveau pendant la séance. La même lumière bleue maintient votre rythme circadien à l’état d’éveil.</translation>
+    </message>
+    <message>
+        <source>Dream Sleep</source>
+        <translation>Sommeil et rêves</translation>
+    </message>
+    <message>
+        <source>This program also takes you down to the theta wave state, but uses red light for minimal effect on the circadian rhythm. During sleep, the theta wave frequencies are associated with REM sleep and a period of dreaming.</source>
+        <translation>Ce programme descend lui aussi jusqu’à l’état thêta, mais avec une lumière rouge qui agit très peu sur le rythme circadien. Pendant le sommeil, les fréquences thêta sont liées au sommeil paradoxal, la phase des rêves.</translation>
+    </message>
+    <message>
+        <source>Morning Wake</source>
+        <translation>Réveil matinal</translation>
+    </message>
+    <message>
+        <source>This selection is designed for short session that will invigorate your mind and bring it up from the lower frequencies associated with sleep. All of the colors used during this session contain blue light, which reacts with circadian system to bring you to a waking state.</source>
+        <translation>Ce programme est conçu pour de courtes séances qui raniment l’esprit et le font remonter des basses fréquences du sommeil. Toutes les couleurs de cette séance contiennent de la lumière bleue, qui agit sur le rythme circadien pour vous réveiller.</translation>
+    </message>
+    <message>
+        <source>Quick Meditation</source>
+        <translation>Méditation courte</translation>
+    </message>
+    <message>
+        <source> This program is designed for shorter duration meditation sessions. It will only take you down to the alpha wave state, this will allow a quick relaxation without making it difficult to bring yourself back to an awake and fully alert state.</source>
+        <translation>Ce programme est conçu pour des séances de méditation plus courtes. Il ne descend que jusqu’à l’état alpha&#xa0;: vous vous détendez vite et revenez ensuite sans peine à un état éveillé et pleinement alerte.</translation>
+    </message>
+    <message>
+        <source>Relaxed to Deep Thought</source>
+        <translation>De la détente à la contemplation</translation>
+    </message>
+    <message>
+        <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
+        <translation>Ce programme est identique à «&#xa0;Méditation contemplative&#xa0;», mais commence le voyage à l’état alpha haut. C’est utile si vous êtes déjà détendu et trouvez que «&#xa0;Méditation contemplative&#xa0;» démarre à une fréquence trop élevée.</translation>
+    </message>
+    <message>
+        <source>Relaxed to Complete Meditation</source>
+        <translation>De la détente à la méditation complète</translation>
+    </message>
+    <message>
+        <source>This program is equivalent to the Complete Meditation program in the same way that the Relaxed to Deep Thought program is similar to Deep Thought Meditation. Use it if you are beginning in a relaxed state and want to go down to a deep meditation.</source>
+        <translation>Ce programme est à «&#xa0;Méditation complète&#xa0;» ce que «&#xa0;De la détente à la contemplation&#xa0;» est à «&#xa0;Méditation contemplative&#xa0;». Utilisez-le si vous commencez déjà détendu et voulez descendre dans une méditation profonde.</translation>
+    </message>
+    <message>
+        <source>Tired to Deep Sleep</source>
+        <translation>De la fatigue au sommeil profond</translation>
+    </message>
+    <message>
+        <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Deep Sleep program induces.</source>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil profond&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Tired to Dreaming</source>
+        <translation>De la fatigue aux rêves</translation>
+    </message>
+    <message>
+        <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil et rêves&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Ending...</source>
+        <translation>Fin de la séance…</translation>
+    </message>
+    <message>
+        <source>Time Left: %1 Press esc to exit visualizer</source>
+        <translation>Temps restant&#xa0;: %1 – Échap pour quitter</translation>
+    </message>
+</context>
+<context>
+    <name>TonePlayer</name>
+    <message>
+        <source>Binaural tone</source>
+        <translation>Son binaural</translation>
+    </message>
+</context>
+</TS>

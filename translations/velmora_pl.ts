@@ -1,0 +1,346 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pl">
+<context>
+    <name>AmbientPlayer</name>
+    <message>
+        <source>Ambient sound</source>
+        <translation>Dźwięk tła</translation>
+    </message>
+</context>
+<context>
+    <name>AmbientSound</name>
+    <message>
+        <source>Pink Noise</source>
+        <translation>Szum różowy</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <translation>Woda</translation>
+    </message>
+    <message>
+        <source>Rain</source>
+        <translation>Deszcz</translation>
+    </message>
+    <message>
+        <source>Lullaby</source>
+        <translation>Kołysanka</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Brak</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Active Concentration</source>
+        <translation>Aktywna koncentracja</translation>
+    </message>
+    <message>
+        <source>Complete Meditation</source>
+        <translation>Pełna medytacja</translation>
+    </message>
+    <message>
+        <source>Deep Sleep</source>
+        <translation>Głęboki sen</translation>
+    </message>
+    <message>
+        <source>Deep Thought Meditation</source>
+        <translation>Medytacja kontemplacyjna</translation>
+    </message>
+    <message>
+        <source>Dream Sleep</source>
+        <translation>Sen z marzeniami sennymi</translation>
+    </message>
+    <message>
+        <source>Morning Wake</source>
+        <translation>Poranne przebudzenie</translation>
+    </message>
+    <message>
+        <source>Quick Meditation</source>
+        <translation>Szybka medytacja</translation>
+    </message>
+    <message>
+        <source>Relaxed to Deep Thought</source>
+        <translation>Od relaksu do kontemplacji</translation>
+    </message>
+    <message>
+        <source>Relaxed to Complete Meditation</source>
+        <translation>Od relaksu do pełnej medytacji</translation>
+    </message>
+    <message>
+        <source>Tired to Deep Sleep</source>
+        <translation>Od zmęczenia do głębokiego snu</translation>
+    </message>
+    <message>
+        <source>Tired to Dreaming</source>
+        <translation>Od zmęczenia do marzeń sennych</translation>
+    </message>
+    <message>
+        <source>Set session duration:</source>
+        <translation>Czas trwania sesji:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Rozpocznij</translation>
+    </message>
+    <message>
+        <source>Headphones required for best results</source>
+        <translation>Najlepiej słuchać w słuchawkach</translation>
+    </message>
+    <message>
+        <source>Ambient Audio</source>
+        <translation>Dźwięk tła</translation>
+    </message>
+    <message>
+        <source>Secondary Tone</source>
+        <translation>Ton dodatkowy</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Cały ekran miga od 3 do 27 razy na sekundę. Światło migające z taką częstotliwością może wywołać napad u osób z padaczką fotogenną: jeśli możesz być zagrożony, nie zaznaczaj pola „Wizualizacja”.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Visualizer</source>
+        <translation>Wizualizacja</translation>
+    </message>
+    <message>
+        <source>0 h</source>
+        <translation>0 godz.</translation>
+    </message>
+    <message>
+        <source>1 h</source>
+        <translation>1 godz.</translation>
+    </message>
+    <message>
+        <source>2 h</source>
+        <translation>2 godz.</translation>
+    </message>
+    <message>
+        <source>3 h</source>
+        <translation>3 godz.</translation>
+    </message>
+    <message>
+        <source>4 h</source>
+        <translation>4 godz.</translation>
+    </message>
+    <message>
+        <source>5 h</source>
+        <translation>5 godz.</translation>
+    </message>
+    <message>
+        <source>6 h</source>
+        <translation>6 godz.</translation>
+    </message>
+    <message>
+        <source>7 h</source>
+        <translation>7 godz.</translation>
+    </message>
+    <message>
+        <source>8 h</source>
+        <translation>8 godz.</translation>
+    </message>
+    <message>
+        <source>9 h</source>
+        <translation>9 godz.</translation>
+    </message>
+    <message>
+        <source>10 h</source>
+        <translation>10 godz.</translation>
+    </message>
+    <message>
+        <source>11 h</source>
+        <translation>11 godz.</translation>
+    </message>
+    <message>
+        <source>12 h</source>
+        <translation>12 godz.</translation>
+    </message>
+    <message>
+        <source>5 m</source>
+        <translation>5 min</translation>
+    </message>
+    <message>
+        <source>10 m</source>
+        <translation>10 min</translation>
+    </message>
+    <message>
+        <source>15 m</source>
+        <translation>15 min</translation>
+    </message>
+    <message>
+        <source>20 m</source>
+        <translation>20 min</translation>
+    </message>
+    <message>
+        <source>25 m</source>
+        <translation>25 min</translation>
+    </message>
+    <message>
+        <source>30 m</source>
+        <translation>30 min</translation>
+    </message>
+    <message>
+        <source>35 m</source>
+        <translation>35 min</translation>
+    </message>
+    <message>
+        <source>40 m</source>
+        <translation>40 min</translation>
+    </message>
+    <message>
+        <source>45 m</source>
+        <translation>45 min</translation>
+    </message>
+    <message>
+        <source>50 m</source>
+        <translation>50 min</translation>
+    </message>
+    <message>
+        <source>55 m</source>
+        <translation>55 min</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Please select a session from the list to the left. A description of the session will appear in this block. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;After you have chosen a session, choose an ambient noise, set the duration, and press start to begin the session. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Wybierz program z listy po lewej. Tutaj pojawi się jego opis. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Następnie wybierz dźwięk tła i czas trwania, a potem naciśnij „Rozpocznij”, aby rozpocząć sesję. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Select a session first!</source>
+        <translation>Najpierw wybierz program!</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Zatrzymaj</translation>
+    </message>
+    <message>
+        <source>Your changes will take effect during the next tone scheduled tone change.</source>
+        <translation>Zmiana zacznie działać przy następnej zaplanowanej zmianie tonu.</translation>
+    </message>
+    <message>
+        <source>No sound output: check your speakers or headphones</source>
+        <translation>Brak wyjścia dźwięku: sprawdź głośniki lub słuchawki</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramCatalogue</name>
+    <message>
+        <source>Active Concentration</source>
+        <translation>Aktywna koncentracja</translation>
+    </message>
+    <message>
+        <source>This program will raise your brain wave frequency, allowing you maximum alertness to tackle whatever deserves your complete attention.</source>
+        <translation>Ten program podnosi częstotliwość fal mózgowych i daje ci pełną czujność, by zmierzyć się ze wszystkim, co wymaga twojej całkowitej uwagi.</translation>
+    </message>
+    <message>
+        <source>Complete Meditation</source>
+        <translation>Pełna medytacja</translation>
+    </message>
+    <message>
+        <source>This program will take you from the average waking frequency to the low delta frequencies to take you away from it all. At the bottom of the frequency range you will be presented with blue light, proven to react with your circadian rhythm to help keep you awake. This will allow you full control of your mind as you journey through this relaxing state.</source>
+        <translation>Ten program prowadzi cię od zwykłej częstotliwości czuwania do niskich częstotliwości delta, z dala od wszystkiego. W najniższym punkcie zobaczysz niebieskie światło, które, jak wykazano, wpływa na rytm dobowy i pomaga zachować przytomność. Dzięki temu w pełni panujesz nad umysłem, przechodząc przez ten stan relaksu.</translation>
+    </message>
+    <message>
+        <source>Deep Sleep</source>
+        <translation>Głęboki sen</translation>
+    </message>
+    <message>
+        <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
+        <translation>Podobnie jak poprzedni program, ten również prowadzi od zwykłego czuwania do częstotliwości delta, związanych z głębokim snem i zanikiem czucia ciała. Używa długofalowego czerwonego światła, które słabiej niż niebieskie wpływa na rytm dobowy, pozwalając ci zapaść w spokojny sen.</translation>
+    </message>
+    <message>
+        <source>Deep Thought Meditation</source>
+        <translation>Medytacja kontemplacyjna</translation>
+    </message>
+    <message>
+        <source>Unlike the Complete Meditation program, this one will only lower you down to the theta wave state. This frequency is associated with deep meditation and will allow you more brain activity during your session. It uses the same blue light to help keep your circadian rhythm in the waking state.</source>
+        <translation>W odróżnieniu od programu „Pełna medytacja” ten prowadzi tylko do stanu theta. Ta częstotliwość wiąże się z głęboką medytacją i pozwala mózgowi na większą aktywność podczas sesji. Używa tego samego niebieskiego światła, by utrzymać rytm dobowy w stanie czuwania.</translation>
+    </message>
+    <message>
+        <source>Dream Sleep</source>
+        <translation>Sen z marzeniami sennymi</translation>
+    </message>
+    <message>
+        <source>This program also takes you down to the theta wave state, but uses red light for minimal effect on the circadian rhythm. During sleep, the theta wave frequencies are associated with REM sleep and a period of dreaming.</source>
+        <translation>Ten program również prowadzi do stanu theta, ale używa czerwonego światła, które prawie nie wpływa na rytm dobowy. Podczas snu częstotliwości theta wiążą się z fazą REM, czyli okresem marzeń sennych.</translation>
+    </message>
+    <message>
+        <source>Morning Wake</source>
+        <translation>Poranne przebudzenie</translation>
+    </message>
+    <message>
+        <source>This selection is designed for short session that will invigorate your mind and bring it up from the lower frequencies associated with sleep. All of the colors used during this session contain blue light, which reacts with circadian system to bring you to a waking state.</source>
+        <translation>Ten program jest przeznaczony na krótkie sesje, które ożywiają umysł i wyprowadzają go z niskich częstotliwości snu. Wszystkie kolory tej sesji zawierają niebieskie światło, które działa na rytm dobowy i pomaga się obudzić.</translation>
+    </message>
+    <message>
+        <source>Quick Meditation</source>
+        <translation>Szybka medytacja</translation>
+    </message>
+    <message>
+        <source> This program is designed for shorter duration meditation sessions. It will only take you down to the alpha wave state, this will allow a quick relaxation without making it difficult to bring yourself back to an awake and fully alert state.</source>
+        <translation>Ten program jest przeznaczony na krótsze sesje medytacji. Prowadzi tylko do stanu alfa: szybko się odprężasz, a potem bez trudu wracasz do stanu pełnej przytomności i czujności.</translation>
+    </message>
+    <message>
+        <source>Relaxed to Deep Thought</source>
+        <translation>Od relaksu do kontemplacji</translation>
+    </message>
+    <message>
+        <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
+        <translation>Ten program działa tak samo jak „Medytacja kontemplacyjna”, ale zaczyna podróż od wysokiego stanu alfa. Przydaje się, gdy jesteś już zrelaksowany, a program „Medytacja kontemplacyjna” zaczyna dla ciebie od zbyt wysokiej częstotliwości.</translation>
+    </message>
+    <message>
+        <source>Relaxed to Complete Meditation</source>
+        <translation>Od relaksu do pełnej medytacji</translation>
+    </message>
+    <message>
+        <source>This program is equivalent to the Complete Meditation program in the same way that the Relaxed to Deep Thought program is similar to Deep Thought Meditation. Use it if you are beginning in a relaxed state and want to go down to a deep meditation.</source>
+        <translation>Ten program ma się do programu „Pełna medytacja” tak, jak program „Od relaksu do kontemplacji” do programu „Medytacja kontemplacyjna”. Użyj go, jeśli zaczynasz już zrelaksowany i chcesz zejść do głębokiej medytacji.</translation>
+    </message>
+    <message>
+        <source>Tired to Deep Sleep</source>
+        <translation>Od zmęczenia do głębokiego snu</translation>
+    </message>
+    <message>
+        <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Deep Sleep program induces.</source>
+        <translation>Ten program jest przeznaczony dla osób już zmęczonych lub zrelaksowanych, które chcą zejść do stanu snu, jaki wywołuje program „Głęboki sen”.</translation>
+    </message>
+    <message>
+        <source>Tired to Dreaming</source>
+        <translation>Od zmęczenia do marzeń sennych</translation>
+    </message>
+    <message>
+        <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
+        <translation>Ten program jest przeznaczony dla osób już zmęczonych lub zrelaksowanych, które chcą zejść do stanu snu, jaki wywołuje program „Sen z marzeniami sennymi”.</translation>
+    </message>
+</context>
+<context>
+    <name>Timeline</name>
+    <message>
+        <source>Ending...</source>
+        <translation>Kończenie…</translation>
+    </message>
+    <message>
+        <source>Time Left: %1 Press esc to exit visualizer</source>
+        <translation>Pozostały czas: %1 – Esc, aby wyjść</translation>
+    </message>
+</context>
+<context>
+    <name>TonePlayer</name>
+    <message>
+        <source>Binaural tone</source>
+        <translation>Ton binauralny</translation>
+    </message>
+</context>
+</TS>
