@@ -94,6 +94,16 @@ void PulseStream::writeCallback(pa_stream *, size_t, void *self)
     static_cast<PulseStream *>(self)->feed();
 }
 
+// The server has played all it had: the listener hears a gap until the next write arrives.
+void PulseStream::underflowCallback(pa_stream *, void *self)
+{
+    auto *stream = static_cast<PulseStream *>(self);
+    const qint64 count = stream->underflows.fetch_add(1, std::memory_order_relaxed) + 1;
+    qCWarning(lcSound,
+              "Sound underflow (%s): the sound server ran out of sound to play, %lld so far",
+              stream->streamName.constData(), count);
+}
+
 void PulseStream::connectToServer()
 {
     disconnectFromServer();
@@ -152,6 +162,7 @@ void PulseStream::createStream()
     }
     pa_stream_set_state_callback(stream, streamStateCallback, this);
     pa_stream_set_write_callback(stream, writeCallback, this);
+    pa_stream_set_underflow_callback(stream, underflowCallback, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
     buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &playedSampleSpec));
@@ -243,6 +254,7 @@ void PulseStream::disconnectFromServer()
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pa_stream_set_underflow_callback(stream, nullptr, nullptr);
         pa_stream_disconnect(stream);
         pa_stream_unref(stream);
         stream = nullptr;

@@ -5,6 +5,8 @@
 
 #include <pulse/pulseaudio.h>
 
+#include <atomic>
+
 struct pa_glib_mainloop;
 
 class QIODevice;
@@ -30,6 +32,9 @@ public:
 
     void start();
     void stop();
+    // How many times the server has run out of sound to play since the stream was made: each time
+    // is a gap the listener hears, and is told on stderr. Safe to read from any thread.
+    qint64 underflowCount() const { return underflows.load(std::memory_order_relaxed); }
 
 signals:
     // True once the server takes the sound; false when a start or a stream fails. A stop says
@@ -40,6 +45,7 @@ private:
     static void contextStateCallback(pa_context *context, void *self);
     static void streamStateCallback(pa_stream *stream, void *self);
     static void writeCallback(pa_stream *stream, size_t bytes, void *self);
+    static void underflowCallback(pa_stream *stream, void *self);
 
     void connectToServer();
     void followContextState();
@@ -67,6 +73,7 @@ private:
     bool playing = false;
     // This stream has told of an outage that has not ended yet.
     bool inOutage = false;
+    std::atomic<qint64> underflows {0};
 };
 
 #endif

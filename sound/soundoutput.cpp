@@ -32,6 +32,11 @@ SoundOutput::~SoundOutput()
     thread.wait();
 }
 
+qint64 SoundOutput::underflowCount() const
+{
+    return stream->underflowCount();
+}
+
 void SoundOutput::start()
 {
     started = true;

@@ -30,6 +30,9 @@ public:
     QIODevice *source() const { return sourceDevice; }
     // As last reported by playingChanged().
     bool isPlaying() const { return playing; }
+    // How many times the sound server has run out of this output's sound since it was made, each
+    // a gap the listener hears (told on stderr too). Safe to read from any thread.
+    qint64 underflowCount() const;
 
 public slots:
     // Opens a fresh stream on the current default output, reading the source on from where it is.
