@@ -202,33 +202,51 @@ int checkTone(const char *path)
     References references;
     int64_t frame = 0;
     int64_t checked = 0;
-    int64_t faultFrames = 0;
     int faults = 0;
     int resyntheses = 0;
     int loops = 0;
     std::map<int, int64_t> framesByBeat;
-    Placement at;
-    // A stream starts with silence until its first sound; after a fault, the search goes on from
-    // the next sounding frame.
-    auto findPlace = [&](int64_t from) {
+    int64_t insertedFrames = 0;
+    int64_t skippedFrames = 0;
+    auto nextSounding = [&](int64_t from) {
         while (from < pcm.frames() && pcm.left(from) == 0 && pcm.right(from) == 0)
             ++from;
-        if (from >= pcm.frames())
-            return pcm.frames();
-        at = place(pcm, from, references);
         return from;
     };
-    frame = findPlace(0);
-    const int64_t firstSounding = frame;
-    while (frame < pcm.frames()) {
-        if (at.position < 0 || at.run == 0) {
-            const int64_t lost = pcm.frames() - frame;
-            ++faults;
-            faultFrames += lost;
-            std::printf("fault at=%.3f frames=%lld the rest matches no loop\n", seconds(frame),
-                        static_cast<long long>(lost));
-            break;
+    // The loop is looked for further and further on from `from`, then followed back to the first
+    // frame it holds there; returns that frame, or -1 where the rest holds no loop.
+    auto findLoop = [&](int64_t from, Placement *found) -> int64_t {
+        for (int64_t ahead = 0; from + ahead < pcm.frames(); ahead = ahead ? 2 * ahead : 1) {
+            const int64_t at = nextSounding(from + ahead);
+            if (at >= pcm.frames())
+                return -1;
+            Placement candidate = place(pcm, at, references);
+            if (candidate.run < std::min<int64_t>(sureMatchFrames, pcm.frames() - at))
+                continue;
+            const int16_t *loop = references.loop(candidate.variant);
+            int64_t back = at;
+            while (back > from) {
+                const int previous = (candidate.position + loopFrames - 1) % loopFrames;
+                if (pcm.left(back - 1) != loop[2 * previous] ||
+                    pcm.right(back - 1) != loop[2 * previous + 1])
+                    break;
+                --back;
+                candidate.position = previous;
+            }
+            *found = candidate;
+            return back;
         }
+        return -1;
+    };
+    Placement at;
+    // A stream starts with silence until its first sound.
+    const int64_t firstSounding = nextSounding(0);
+    frame = findLoop(firstSounding, &at);
+    if (frame < 0 && firstSounding < pcm.frames()) {
+        ++faults;
+        std::printf("fault at=%.3f no loop found anywhere\n", seconds(firstSounding));
+    }
+    while (frame >= 0 && frame < pcm.frames()) {
         const int16_t *loop = references.loop(at.variant);
         const int64_t run = matchingRun(pcm, frame, loop, at.position, pcm.frames() - frame);
         loops += int((at.position + run) / loopFrames);
@@ -249,19 +267,29 @@ int checkTone(const char *path)
             at.variant = next;
             continue;
         }
-        // Not the loop going on: silence put in, frames lost or garbled. Where the loop is found
-        // again tells how much of it was missed.
+        // Not the loop going on: frames put in that are not the loop's (a gap of silence, garbled
+        // frames), or frames of the loop never heard.
         const int expected = at.position;
-        const int64_t resumed = findPlace(frame);
-        const int64_t lostFrames = resumed - frame;
-        const int64_t skipped =
-            at.position >= 0 ? (at.position - expected + loopFrames) % loopFrames : -1;
+        const int64_t resumed = findLoop(frame, &at);
         ++faults;
-        faultFrames += std::max<int64_t>(lostFrames, 1);
-        std::printf("fault at=%.3f frames=%lld silent=%s loop_jump_frames=%lld\n", seconds(frame),
-                    static_cast<long long>(lostFrames), lostFrames > 0 ? "yes" : "no",
+        if (resumed < 0) {
+            insertedFrames += pcm.frames() - frame;
+            std::printf("fault at=%.3f the rest (%lld frames) holds no loop\n", seconds(frame),
+                        static_cast<long long>(pcm.frames() - frame));
+            break;
+        }
+        const int64_t inserted = resumed - frame;
+        int64_t skipped = (at.position - expected) % loopFrames;
+        skipped = (skipped + loopFrames) % loopFrames;
+        if (skipped > loopFrames / 2)
+            skipped -= loopFrames;
+        insertedFrames += inserted;
+        skippedFrames += std::abs(skipped);
+        std::printf("fault at=%.3f frames_put_in=%lld silent=%s loop_frames_skipped=%lld\n",
+                    seconds(frame), static_cast<long long>(inserted),
+                    inserted > 0 && resumed == nextSounding(frame) ? "yes" : "no",
                     static_cast<long long>(skipped));
-        frame = std::max(resumed, frame + 1);
+        frame = resumed;
     }
     std::printf("frames=%lld\n", static_cast<long long>(pcm.frames()));
     std::printf("seconds=%.1f\n", seconds(pcm.frames()));
@@ -275,7 +303,9 @@ int checkTone(const char *path)
             std::to_string(frames / framesPerSecond) + "s";
     std::printf("beats=%s\n", beats.c_str());
     std::printf("faults=%d\n", faults);
-    std::printf("fault_frames=%lld\n", static_cast<long long>(faultFrames));
+    std::printf("frames_put_in=%lld\n", static_cast<long long>(insertedFrames));
+    std::printf("loop_frames_skipped=%lld\n", static_cast<long long>(skippedFrames));
+    std::printf("fault_frames=%lld\n", static_cast<long long>(insertedFrames + skippedFrames));
     return 0;
 }
 
