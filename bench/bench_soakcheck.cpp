@@ -4,7 +4,7 @@
 //   bench_soakcheck tone FILE
 //       The tone stream as the sound server played it, held frame for frame to the loop's formula
 //       (tests/referencetone.h). The beat of each loop is found among the whole hertz the
-//       programs use, and a resynthesis may blend one loop into the next over Tone::blendFrames.
+//       programs use, and a resynthesis may blend one loop into the next over up to 10 ms.
 //       Anything else (a gap of silence the server put in, a lost or garbled frame) is a fault,
 //       but for a blend's length of frames replaced in place and a few steps off the formula,
 //       which is counted apart as an altered stretch.
@@ -41,7 +41,8 @@ namespace {
 
 const int framesPerSecond = Tone::framesPerSecond;
 const int loopFrames = Tone::loopFrames;
-const int blendFrames = Tone::blendFrames;
+// A resynthesis may crossfade the old loop into the new one over up to 10 ms.
+const int blendFrames = framesPerSecond / 100;
 // The programs' beats are whole hertz from 3 to 27; the generator starts with none.
 const int highestBeat = 40;
 // A stretch no longer than a blend, replaced in place and at most this far from the formula, is a

@@ -20,12 +20,15 @@ const int longestRetryDelayMs = 10000;
 // more sound several times a second; one that has done neither for this long is hung (stopped, or
 // stuck), and the connection is dropped for a fresh one.
 const int answerTimeoutMs = 5000;
-// What the server keeps buffered ahead of the speakers: enough to ride over a busy moment of a
-// two-core machine, short enough that a stop is heard at once.
-const pa_usec_t bufferedUsec = 300000;
-// The server asks for more once this much of the buffer has played: a third of it, so that the
-// stream wakes ten times a second, not at the sink's own pace.
-const pa_usec_t refillUsec = 100000;
+// What the server keeps buffered ahead of the speakers: a second. With 300 ms buffered and a refill
+// every 100 ms, a soak on a two-core machine busy with parallel builds and tests ran dry once, both
+// streams at the same moment, while the program's feeds and the sound server's main thread waited
+// up to 90 ms at a time for a CPU. A stop drops what is buffered, so it is still heard at once;
+// only a change of the tone's next loop is heard up to this much later.
+const pa_usec_t bufferedUsec = 1000000;
+// The server asks for more once this much of the buffer has played: a quarter of it, so that the
+// stream wakes four times a second, and three quarters of a second are left to ride over a stall.
+const pa_usec_t refillUsec = 250000;
 
 const pa_sample_spec playedSampleSpec = {PA_SAMPLE_S16NE, Tone::framesPerSecond,
                                          Tone::channelCount};
@@ -193,26 +196,30 @@ void PulseStream::followStreamState()
     }
 }
 
+// Fills all the server asks for. A piece of shared memory holds less than the whole buffer, so
+// it may take several writes: the server asks again only once more has played, and a buffer left
+// short of full would never start playing.
 void PulseStream::feed()
 {
     const size_t frameBytes = pa_frame_size(&playedSampleSpec);
-    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY)
-        return;
-    size_t wanted = pa_stream_writable_size(stream);
-    wanted -= wanted % frameBytes;
-    if (wanted == 0 || wanted == size_t(-1))
-        return;
-    void *data = nullptr;
-    if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
-        return;
-    wanted -= wanted % frameBytes;
-    const qint64 written = source->read(static_cast<char *>(data), qint64(wanted));
-    if (written <= 0) {
-        pa_stream_cancel_write(stream);
-        return;
+    while (stream && pa_stream_get_state(stream) == PA_STREAM_READY) {
+        size_t wanted = pa_stream_writable_size(stream);
+        wanted -= wanted % frameBytes;
+        if (wanted == 0 || wanted == size_t(-1))
+            return;
+        void *data = nullptr;
+        if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
+            return;
+        wanted -= wanted % frameBytes;
+        const qint64 written =
+            wanted > 0 ? source->read(static_cast<char *>(data), qint64(wanted)) : 0;
+        if (written <= 0) {
+            pa_stream_cancel_write(stream);
+            return;
+        }
+        pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
+        answerTimer->start();
     }
-    pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
-    answerTimer->start();
 }
 
 // One signal per outage, and one line on stderr for the program's streams together: the retries

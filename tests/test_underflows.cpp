@@ -12,7 +12,7 @@ namespace {
 
 // Far longer than all the sound the stream keeps buffered ahead of the speakers, so that a feed
 // held up this long runs the server dry whatever the machine is doing.
-const int stallMs = 1000;
+const int stallMs = 2000;
 const qint64 bytesPerSecond = qint64(Tone::framesPerSecond) * Tone::bytesPerFrame;
 
 // A steady square wave whose reading can be held up once on request, as a feed is when its thread
