@@ -30,6 +30,7 @@ int main(int argc, char *argv[])
     Generator generator;
     generator.setBeatFrequency(beat);
     generator.setSecondaryTone(true);
+    generator.rewind();
     QByteArray loop(Tone::loopBytes, Qt::Uninitialized);
     generator.read(loop.data(), loop.size());
 

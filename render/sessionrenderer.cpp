@@ -26,10 +26,12 @@ const QVector<qint16> &SessionRenderer::renderNext()
     if (count == 0)
         return samples;
 
-    // The read position is at the loop's first frame again after each whole loop, where the
-    // generator takes the new beat, as it does for the player.
-    if (frameInLoop == 0)
+    // The read position is at the loop's first frame again after each whole loop; the rewind
+    // there makes the generator take the loop's beat, as the player's does at the loop's end.
+    if (frameInLoop == 0) {
         generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
+        generator.rewind();
+    }
     generator.readData(reinterpret_cast<char *>(samples.data()),
                        Tone::bytesPerFrame * qint64(count));
 

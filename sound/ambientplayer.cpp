@@ -8,7 +8,8 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSounds::filePath(AmbientSound::PinkNoise))
     , device(new LoopDevice)
-    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
+    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound",
+                             Buffering::Responsive, this))
 {
 }
 

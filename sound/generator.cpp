@@ -93,6 +93,8 @@ void Generator::setSecondaryTone(bool on)
 void Generator::rewind()
 {
     readPosition = 0;
+    if (changed)
+        generateData();
 }
 
 void Generator::generateData()
@@ -110,13 +112,16 @@ qint64 Generator::readData(char *data, qint64 maxSize)
 {
     qint64 total = 0;
     while (total < maxSize) {
-        // Both ends of the loop are silent, so a new loop takes over there without a click.
-        if (readPosition == 0 && changed)
-            generateData();
         const qint64 piece = qMin(buffer.size() - readPosition, maxSize - total);
         std::memcpy(data + total, buffer.constData() + readPosition, size_t(piece));
-        readPosition = (readPosition + piece) % buffer.size();
+        readPosition += piece;
         total += piece;
+        if (readPosition == buffer.size()) {
+            readPosition = 0;
+            // Both ends of the loop are silent, so a new loop takes over here without a click.
+            if (changed)
+                generateData();
+        }
     }
     return total;
 }

@@ -11,7 +11,7 @@
 // over its first 1.2 s and out over its last 1.2 s, so one loop joins the next without a click.
 //
 // A change of beat or secondary tone is heard from the next loop on: the loop is resynthesised
-// when a read reaches its first frame, by whoever reads it, and only if something changed.
+// when a read runs past its last frame, by whoever reads it, and only if something changed.
 class Generator : public QIODevice
 {
     Q_OBJECT
@@ -21,7 +21,8 @@ public:
     explicit Generator(QObject *parent = nullptr);
     ~Generator() override;
 
-    // Back to the first frame of the loop.
+    // Back to the first frame of the loop, which takes the beat and the secondary tone set by now:
+    // whatever changes after this waits for the loop's next first frame.
     void rewind();
     // Synthesises the loop for the current beat and secondary tone now, as the read at the loop's
     // first frame would; the read position stays where it is.
@@ -36,7 +37,7 @@ public:
     float beatFrequency() const { return beat; }
     bool secondaryTone() const { return secondaryToneOn; }
 
-    // Each takes effect at the loop's next first frame.
+    // Each takes effect at the loop's next first frame, or at a rewind.
     void setBeatFrequency(float hertz);
     void setSecondaryTone(bool on);
 

@@ -22,15 +22,29 @@ const int longestRetryDelayMs = 10000;
 // more sound several times a second; one that has done neither for this long is hung (stopped, or
 // stuck), and the connection is dropped for a fresh one.
 const int answerTimeoutMs = 5000;
-// What the server keeps buffered ahead of the speakers: enough to ride over a busy moment of a
-// two-core machine, short enough that a stop is heard at once.
-const pa_usec_t bufferedUsec = 300000;
-// The server asks for more once this much of the buffer has played: a third of it, so that the
-// stream wakes ten times a second, not at the sink's own pace.
-const pa_usec_t refillUsec = 100000;
+// What the server keeps buffered ahead of the speakers, and how much of it plays before the server
+// asks for more.
+struct BufferLengths
+{
+    pa_usec_t bufferedUsec;
+    pa_usec_t refillUsec;
+};
+// A second, refilled four times a second: three quarters of a second are left to ride over a
+// stall. With 300 ms buffered and a refill every 100 ms, a soak on a two-core machine busy with
+// parallel builds and tests ran dry once, both streams at the same moment, while the program's
+// feeds and the sound server's main thread waited up to 90 ms at a time for a CPU.
+constexpr BufferLengths steadyBuffering {1000000, 250000};
+// A change of sound is heard once what is buffered has played: 300 ms, refilled ten times a second,
+// keeps the choice of a new sound "at once" and still rides over a busy moment.
+constexpr BufferLengths responsiveBuffering {300000, 100000};
+
+BufferLengths lengthsFor(Buffering buffering)
+{
+    return buffering == Buffering::Steady ? steadyBuffering : responsiveBuffering;
+}
 
 // What the stream keeps of what it wrote, to write it again faded: more than the server holds.
-const pa_usec_t historyUsec = bufferedUsec + 200000;
+const pa_usec_t historyUsec = steadyBuffering.bufferedUsec + 200000;
 // A fade is laid on what the server holds from past its read position by the sink's own latency,
 // as much as a PulseAudio sink may take from the stream at once, and by this much more: the time
 // the fade takes to reach the server, and a cycle of PipeWire's graph, which tells no sink latency
@@ -47,10 +61,12 @@ std::atomic<int> streamsInOutage {0};
 
 } // namespace
 
-PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity)
+PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
+                         Buffering buffering)
     : source(source)
     , streamName(name.toUtf8())
     , identity(identity)
+    , buffering(buffering)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
@@ -138,6 +154,19 @@ void PulseStream::drainCallback(pa_stream *stream, int, void *self)
         Qt::QueuedConnection);
 }
 
+// The server has played all it had: the listener hears a gap until the next write arrives. A Stop
+// plays its fade out to the end on purpose.
+void PulseStream::underflowCallback(pa_stream *, void *self)
+{
+    auto *stream = static_cast<PulseStream *>(self);
+    if (stream->stopping)
+        return;
+    const qint64 count = stream->underflows.fetch_add(1, std::memory_order_relaxed) + 1;
+    qCWarning(lcSound,
+              "Sound underflow (%s): the sound server ran out of sound to play, %lld so far",
+              stream->streamName.constData(), count);
+}
+
 void PulseStream::connectToServer()
 {
     disconnectFromServer();
@@ -197,11 +226,13 @@ void PulseStream::createStream()
     writtenFrames = 0;
     pa_stream_set_state_callback(stream, streamStateCallback, this);
     pa_stream_set_write_callback(stream, writeCallback, this);
+    pa_stream_set_underflow_callback(stream, underflowCallback, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &playedSampleSpec));
+    const BufferLengths lengths = lengthsFor(buffering);
+    buffer.tlength = uint32_t(pa_usec_to_bytes(lengths.bufferedUsec, &playedSampleSpec));
     buffer.prebuf = uint32_t(-1);
-    buffer.minreq = uint32_t(pa_usec_to_bytes(refillUsec, &playedSampleSpec));
+    buffer.minreq = uint32_t(pa_usec_to_bytes(lengths.refillUsec, &playedSampleSpec));
     buffer.fragsize = uint32_t(-1);
     if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) <
         0)
@@ -227,32 +258,36 @@ void PulseStream::followStreamState()
     }
 }
 
-// While a Stop's fade plays out, nothing more is written: the stream drains and closes.
+// Fills all the server asks for. A piece of shared memory holds less than the whole buffer, so
+// it may take several writes: the server asks again only once more has played, and a buffer left
+// short of full would never start playing. While a Stop's fade plays out, nothing more is
+// written: the stream drains and closes.
 void PulseStream::feed()
 {
     const size_t frameBytes = pa_frame_size(&playedSampleSpec);
-    if (!stream || stopping || pa_stream_get_state(stream) != PA_STREAM_READY)
-        return;
-    size_t wanted = pa_stream_writable_size(stream);
-    wanted -= wanted % frameBytes;
-    if (wanted == 0 || wanted == size_t(-1))
-        return;
-    void *data = nullptr;
-    if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
-        return;
-    wanted -= wanted % frameBytes;
-    const qint64 written = source->read(static_cast<char *>(data), qint64(wanted));
-    if (written <= 0) {
-        pa_stream_cancel_write(stream);
-        return;
+    while (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY) {
+        size_t wanted = pa_stream_writable_size(stream);
+        wanted -= wanted % frameBytes;
+        if (wanted == 0 || wanted == size_t(-1))
+            return;
+        void *data = nullptr;
+        if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
+            return;
+        wanted -= wanted % frameBytes;
+        const qint64 written =
+            wanted > 0 ? source->read(static_cast<char *>(data), qint64(wanted)) : 0;
+        if (written <= 0) {
+            pa_stream_cancel_write(stream);
+            return;
+        }
+        auto *samples = static_cast<qint16 *>(data);
+        const qint64 frames = written / qint64(frameBytes);
+        fades.apply(samples, frames, writtenFrames);
+        remember(samples, writtenFrames, frames);
+        writtenFrames += frames;
+        pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
+        answerTimer->start();
     }
-    auto *samples = static_cast<qint16 *>(data);
-    const qint64 frames = written / qint64(frameBytes);
-    fades.apply(samples, frames, writtenFrames);
-    remember(samples, writtenFrames, frames);
-    writtenFrames += frames;
-    pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
-    answerTimer->start();
 }
 
 // The server's read position is asked for first: fades asked for meanwhile are laid together.
@@ -387,6 +422,7 @@ void PulseStream::disconnectFromServer()
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);
+        pa_stream_set_underflow_callback(stream, nullptr, nullptr);
         pa_stream_disconnect(stream);
         pa_stream_unref(stream);
         stream = nullptr;

@@ -3,11 +3,15 @@
 
 #include "sound/fadeoutschedule.h"
 
+#include "sound/buffering.h"
 #include <QByteArray>
+
 #include <QObject>
 #include <QVector>
 
 #include <pulse/pulseaudio.h>
+
+#include <atomic>
 
 struct pa_glib_mainloop;
 
@@ -33,7 +37,8 @@ public:
     // 44,100 Hz); the stream shows in the desktop's mixer with the application's
     // name and `name`. The server remembers the stream's volume under `identity`, apart from the
     // application's other streams (see createStream()).
-    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity);
+    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
+                Buffering buffering);
     ~PulseStream() override;
 
     void start();
@@ -43,6 +48,9 @@ public:
     // Fades what is heard out to silence within `ms` from now, and stays silent until the next
     // start.
     void fadeOut(int ms);
+    // How many times the server has run out of sound to play since the stream was made: each time
+    // is a gap the listener hears, and is told on stderr. Safe to read from any thread.
+    qint64 underflowCount() const { return underflows.load(std::memory_order_relaxed); }
 
 signals:
     // True once the server takes the sound; false when a start or a stream fails. A stop says
@@ -55,6 +63,7 @@ private:
     static void writeCallback(pa_stream *stream, size_t bytes, void *self);
     static void timingCallback(pa_stream *stream, int success, void *self);
     static void drainCallback(pa_stream *stream, int success, void *self);
+    static void underflowCallback(pa_stream *stream, void *self);
 
     void connectToServer();
     void followContextState();
@@ -73,6 +82,7 @@ private:
     QIODevice *source;
     QByteArray streamName;
     QByteArray identity;
+    Buffering buffering;
 
     // Made in the stream's own thread with each connection, and freed with it.
     pa_glib_mainloop *mainloop = nullptr;
@@ -96,6 +106,7 @@ private:
     bool playing = false;
     // This stream has told of an outage that has not ended yet.
     bool inOutage = false;
+    std::atomic<qint64> underflows {0};
 };
 
 #endif

@@ -5,10 +5,10 @@
 #include <QIODevice>
 
 SoundOutput::SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                         QObject *parent)
+                         Buffering buffering, QObject *parent)
     : QObject(parent)
     , sourceDevice(source)
-    , stream(new PulseStream(source, name, identity))
+    , stream(new PulseStream(source, name, identity, buffering))
 {
     thread.setObjectName(QStringLiteral("SoundOutput ") + name);
     source->moveToThread(&thread);
@@ -30,6 +30,11 @@ SoundOutput::~SoundOutput()
         Qt::BlockingQueuedConnection);
     thread.quit();
     thread.wait();
+}
+
+qint64 SoundOutput::underflowCount() const
+{
+    return stream->underflowCount();
 }
 
 void SoundOutput::start()

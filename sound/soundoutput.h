@@ -1,6 +1,8 @@
 #ifndef SOUNDOUTPUT_H
 #define SOUNDOUTPUT_H
 
+#include "sound/buffering.h"
+
 #include <QObject>
 #include <QThread>
 
@@ -23,13 +25,16 @@ public:
     // `name` tells the stream apart in the desktop's mixer, under the application's name;
     // `identity` is the untranslated key under which the sound server remembers its volume.
     SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                QObject *parent = nullptr);
+                Buffering buffering, QObject *parent = nullptr);
     ~SoundOutput() override;
 
     // The device played; it lives in the output's thread.
     QIODevice *source() const { return sourceDevice; }
     // As last reported by playingChanged().
     bool isPlaying() const { return playing; }
+    // How many times the sound server has run out of this output's sound since it was made, each
+    // a gap the listener hears (told on stderr too). Safe to read from any thread.
+    qint64 underflowCount() const;
 
 public slots:
     // Opens a fresh stream on the current default output, reading the source on from where it is.

@@ -24,7 +24,8 @@ public:
 public slots:
     void setBeatFrequency(int hertz);
     void setSecondaryTone(bool on);
-    // From the first frame of a loop, with the beat and the secondary tone set by then.
+    // From the first frame of a loop, with the beat and the secondary tone set by then: a change
+    // made after this call is heard from the next loop on.
     void play();
     // Ramps the tone to silence at once (Fade::stopMs).
     void stop();

@@ -88,6 +88,7 @@ void TestGenerator::workedValues()
     Generator generator;
     generator.setBeatFrequency(beat);
     generator.setSecondaryTone(tone);
+    generator.rewind();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
     QCOMPARE(int(sampleAt(loop, 2 * frame)), left);
@@ -99,6 +100,7 @@ void TestGenerator::identicalChannelsWithoutBeat()
     Generator generator;
     generator.setBeatFrequency(0);
     generator.setSecondaryTone(false);
+    generator.rewind();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
     int nonZeroFrames = 0;
@@ -131,6 +133,7 @@ void TestGenerator::matchesDirectFormula()
     Generator generator;
     generator.setBeatFrequency(beat);
     generator.setSecondaryTone(tone);
+    generator.rewind();
 
     const QByteArray expected = ReferenceTone::loop(396, beat, tone, NativeOrder);
     QCOMPARE(firstDifference(readBytes(generator, LoopBytes), expected), qint64(-1));
@@ -156,6 +159,7 @@ void TestGenerator::readData()
     Generator generator;
     generator.setBeatFrequency(10);
     generator.setSecondaryTone(true);
+    generator.rewind();
     const QByteArray loop = readBytes(generator, LoopBytes);
     readBytes(generator, start);
 
@@ -186,6 +190,7 @@ void TestGenerator::rewindGoesBackToTheFirstFrame()
     Generator generator;
     QVERIFY(generator.isOpen());
     generator.setBeatFrequency(10);
+    generator.rewind();
     const QByteArray loop = readBytes(generator, LoopBytes);
 
     readBytes(generator, 1000);
@@ -228,6 +233,7 @@ void TestGenerator::changeIsHeardFromTheNextLoop_data()
         << LoopFrames - 1 << false << 2000 << 20.0f << true;
     QTest::newRow("in the fade-in, one read across the loop's end")
         << 30000 << false << LoopFrames << 12.0f << true;
+    QTest::newRow("at the first frame, before the first read") << 0 << false << 0 << 3.0f << false;
     QTest::newRow("nothing changed") << 400000 << false << 0 << 8.0f << true;
     QTest::newRow("rewound") << 400000 << true << 0 << 3.0f << false;
 }
@@ -246,6 +252,7 @@ void TestGenerator::changeIsHeardFromTheNextLoop()
     Generator generator;
     generator.setBeatFrequency(8);
     generator.setSecondaryTone(true);
+    generator.rewind();
     readBytes(generator, 4 * qint64(frame));
     generator.setBeatFrequency(newBeat);
     generator.setSecondaryTone(newTone);

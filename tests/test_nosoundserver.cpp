@@ -28,7 +28,7 @@ void TestNoSoundServer::outputFailsPromptlyAndStopsCleanly()
     timer.start();
     {
         SoundOutput output(new Generator, QStringLiteral("Tone"),
-                           "org.velmora.Velmora.BinauralTone");
+                           "org.velmora.Velmora.BinauralTone", Buffering::Steady);
         QSignalSpy playing(&output, &SoundOutput::playingChanged);
         output.start();
         QVERIFY2(timer.elapsed() < 100,
