@@ -8,8 +8,7 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     : QObject(parent)
     , currentFile(AmbientSounds::filePath(AmbientSound::PinkNoise))
     , device(new LoopDevice)
-    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound",
-                             Buffering::Responsive, this))
+    , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
 {
 }
 
@@ -33,7 +32,9 @@ void AmbientPlayer::setFile(const QString &path)
     if (!playing)
         return;
     const std::shared_ptr<AmbientLoop> loop = openLoop();
-    QMetaObject::invokeMethod(device, [device = device, loop] { device->mixer.crossfadeTo(loop); });
+    output->rewriteQueued([device = device, loop](qint16 *queued, qint64 queuedFrames) {
+        device->mixer.crossfadeTo(loop, queued, queuedFrames);
+    });
     if (loop && !outputStarted) {
         outputStarted = true;
         output->start();

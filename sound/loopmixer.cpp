@@ -13,8 +13,9 @@ void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
 }
 
 // The loops already on their way out carry on down from the level they have reached, under the
-// one that played until now.
-void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop)
+// one that played until now. Over the queued frames it is the mix as it was that fades out; the
+// loops in it carry on down past them from the levels they had reached at their end.
+void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued, qint64 queuedFrames)
 {
     for (FadingLoop &fading : outgoing)
         fading.startLevel *= outgoingGain(fadeFrame);
@@ -22,6 +23,23 @@ void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop)
         outgoing.append({current, currentGain(fadeFrame)});
     current = std::move(loop);
     beginFade(Curve::Crossfade, Fade::crossfadeMs);
+    if (queuedFrames <= 0)
+        return;
+    piece.resize(int(2 * queuedFrames));
+    if (current)
+        current->copyFrames(piece.data(), queuedFrames);
+    else
+        piece.fill(0);
+    for (int k = 0; k < queuedFrames; ++k) {
+        const Fade::CrossfadeGains gains = Fade::crossfadeGains(double(k) / fadeLength);
+        for (int i = 2 * k; i < 2 * k + 2; ++i)
+            queued[i] = qint16(
+                qBound(-32768L, std::lround(queued[i] * gains.outgoing + piece[i] * gains.incoming),
+                       32767L));
+    }
+    fadeFrame = queuedFrames;
+    if (fadeFrame >= fadeLength)
+        outgoing.clear();
 }
 
 void LoopMixer::beginFade(Curve fadeCurve, int ms)

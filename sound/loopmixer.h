@@ -16,8 +16,11 @@ public:
     // Plays `loop` alone, fading in from silence over Fade::ambientFadeInMs.
     void fadeIn(std::shared_ptr<AmbientLoop> loop);
     // Hands over from whatever plays to `loop` over Fade::crossfadeMs, with equal power; a null
-    // loop fades out to silence.
-    void crossfadeTo(std::shared_ptr<AmbientLoop> loop);
+    // loop fades out to silence. The last `queuedFrames` frames of the mix, given back in `queued`,
+    // are not heard yet: the handover starts at the first of them, and they are mixed again in
+    // place, the mix they held fading out under the new loop's start.
+    void crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued = nullptr,
+                     qint64 queuedFrames = 0);
 
     // Copies the next `frameCount` frames of the mix into out, as interleaved stereo.
     void mix(qint16 *out, qint64 frameCount);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include <glib.h>
 #include <pulse/glib-mainloop.h>
@@ -23,28 +24,18 @@ const int longestRetryDelayMs = 10000;
 // stuck), and the connection is dropped for a fresh one.
 const int answerTimeoutMs = 5000;
 // What the server keeps buffered ahead of the speakers, and how much of it plays before the server
-// asks for more.
-struct BufferLengths
-{
-    pa_usec_t bufferedUsec;
-    pa_usec_t refillUsec;
-};
-// A second, refilled four times a second: three quarters of a second are left to ride over a
-// stall. With 300 ms buffered and a refill every 100 ms, a soak on a two-core machine busy with
-// parallel builds and tests ran dry once, both streams at the same moment, while the program's
-// feeds and the sound server's main thread waited up to 90 ms at a time for a CPU.
-constexpr BufferLengths steadyBuffering {1000000, 250000};
-// A change of sound is heard once what is buffered has played: 300 ms, refilled ten times a second,
-// keeps the choice of a new sound "at once" and still rides over a busy moment.
-constexpr BufferLengths responsiveBuffering {300000, 100000};
+// asks for more: a second, refilled four times a second, so that three quarters of a second are
+// left to ride over a stall. With 300 ms buffered and a refill every 100 ms, a two-hour soak on a
+// two-core machine busy with parallel builds and tests ran dry twice, both streams at the same
+// moment, while the sound server's main thread waited up to 411 ms for a CPU. A change of sound
+// need not wait for the buffer to play out: it is written again over what the server holds (see
+// rewriteQueued()).
+const pa_usec_t bufferedUsec = 1000000;
+const pa_usec_t refillUsec = 250000;
 
-BufferLengths lengthsFor(Buffering buffering)
-{
-    return buffering == Buffering::Steady ? steadyBuffering : responsiveBuffering;
-}
-
-// What the stream keeps of what it wrote, to write it again faded: more than the server holds.
-const pa_usec_t historyUsec = steadyBuffering.bufferedUsec + 200000;
+// What the stream keeps of what it wrote, to write it again faded or changed: more than the server
+// holds.
+const pa_usec_t historyUsec = bufferedUsec + 200000;
 // A fade is laid on what the server holds from past its read position by the sink's own latency,
 // as much as a PulseAudio sink may take from the stream at once, and by this much more: the time
 // the fade takes to reach the server, and a cycle of PipeWire's graph, which tells no sink latency
@@ -61,12 +52,10 @@ std::atomic<int> streamsInOutage {0};
 
 } // namespace
 
-PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
-                         Buffering buffering)
+PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArray &identity)
     : source(source)
     , streamName(name.toUtf8())
     , identity(identity)
-    , buffering(buffering)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
@@ -105,13 +94,26 @@ void PulseStream::stop()
         return;
     }
     stopping = true;
-    requestFade(Fade::stopMs);
+    pendingFadesMs << Fade::stopMs;
+    askReadPosition();
 }
 
 void PulseStream::fadeOut(int ms)
 {
-    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY)
-        requestFade(ms);
+    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY) {
+        pendingFadesMs << ms;
+        askReadPosition();
+    }
+}
+
+void PulseStream::rewriteQueued(Rewrite rewrite)
+{
+    if (!stream || stopping || pa_stream_get_state(stream) != PA_STREAM_READY) {
+        rewrite(nullptr, 0);
+        return;
+    }
+    pendingRewrites << std::move(rewrite);
+    askReadPosition();
 }
 
 // The callbacks run in this object's thread, from its event loop. A change of state is followed
@@ -136,8 +138,10 @@ void PulseStream::writeCallback(pa_stream *, size_t, void *self)
 void PulseStream::timingCallback(pa_stream *stream, int, void *self)
 {
     auto *output = static_cast<PulseStream *>(self);
-    if (stream == output->stream)
-        output->layPendingFades();
+    if (stream == output->stream) {
+        output->awaitingReadPosition = false;
+        output->rewriteFromReadPosition();
+    }
 }
 
 // The sound has played to the end of the Stop's fade: the stream closes, once this callback has
@@ -229,10 +233,9 @@ void PulseStream::createStream()
     pa_stream_set_underflow_callback(stream, underflowCallback, this);
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
-    const BufferLengths lengths = lengthsFor(buffering);
-    buffer.tlength = uint32_t(pa_usec_to_bytes(lengths.bufferedUsec, &playedSampleSpec));
+    buffer.tlength = uint32_t(pa_usec_to_bytes(bufferedUsec, &playedSampleSpec));
     buffer.prebuf = uint32_t(-1);
-    buffer.minreq = uint32_t(pa_usec_to_bytes(lengths.refillUsec, &playedSampleSpec));
+    buffer.minreq = uint32_t(pa_usec_to_bytes(refillUsec, &playedSampleSpec));
     buffer.fragsize = uint32_t(-1);
     if (pa_stream_connect_playback(stream, nullptr, &buffer, PA_STREAM_NOFLAGS, nullptr, nullptr) <
         0)
@@ -282,31 +285,33 @@ void PulseStream::feed()
         }
         auto *samples = static_cast<qint16 *>(data);
         const qint64 frames = written / qint64(frameBytes);
-        fades.apply(samples, frames, writtenFrames);
         remember(samples, writtenFrames, frames);
+        fades.apply(samples, frames, writtenFrames);
         writtenFrames += frames;
         pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
         answerTimer->start();
     }
 }
 
-// The server's read position is asked for first: fades asked for meanwhile are laid together.
-void PulseStream::requestFade(int ms)
+// Fades and rewrites asked for while the server's read position is on its way are laid together.
+void PulseStream::askReadPosition()
 {
-    pendingFadesMs << ms;
-    if (pendingFadesMs.size() > 1)
+    if (awaitingReadPosition)
         return;
     pa_operation *operation = pa_stream_update_timing_info(stream, timingCallback, this);
-    if (operation)
+    if (operation) {
+        awaitingReadPosition = true;
         pa_operation_unref(operation);
-    else
-        layPendingFades();
+    } else {
+        rewriteFromReadPosition();
+    }
 }
 
-// Each fade ends `ms` after the sound at the read position is heard, and lasts no less than a
-// Stop's ramp. What the server holds past the fade's start is written again, faded; a Stop's
-// ramp that runs past the end of it is read on from the source.
-void PulseStream::layPendingFades()
+// What the server holds from just past its read position on is written again: the source's sound
+// as the rewrites asked for make it, under every fade laid so far. Each new fade ends `ms` after
+// the sound at the read position is heard, and lasts no less than a Stop's ramp; a Stop's ramp
+// that runs past the end of what was written is read on from the source.
+void PulseStream::rewriteFromReadPosition()
 {
     const pa_timing_info *timing = pa_stream_get_timing_info(stream);
     qint64 readFrame = writtenFrames;
@@ -319,18 +324,16 @@ void PulseStream::layPendingFades()
     }
     const qint64 oldestKept = writtenFrames - history.size() / Tone::bytesPerFrame;
     const qint64 firstFrame = qBound(oldestKept, readFrame + marginFrames, writtenFrames);
-    FadeOutSchedule added;
     qint64 endFrame = writtenFrames;
     for (int ms : qAsConst(pendingFadesMs)) {
         const qint64 length =
             qMax(readFrame + Fade::framesFor(ms) - firstFrame, Fade::framesFor(Fade::stopMs));
-        added.add(firstFrame, length);
         fades.add(firstFrame, length);
         if (stopping)
             endFrame = qMax(endFrame, firstFrame + length);
     }
     pendingFadesMs.clear();
-    rewriteFrom(firstFrame, endFrame, added);
+    rewrite(firstFrame, endFrame);
     if (stopping) {
         pa_operation *operation = pa_stream_drain(stream, drainCallback, this);
         if (operation)
@@ -340,11 +343,10 @@ void PulseStream::layPendingFades()
     }
 }
 
-void PulseStream::rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutSchedule &added)
+void PulseStream::rewrite(qint64 firstFrame, qint64 endFrame)
 {
-    if (endFrame <= firstFrame)
-        return;
-    QVector<qint16> samples(int(2 * (endFrame - firstFrame)));
+    const qint64 frameCount = endFrame - firstFrame;
+    QVector<qint16> samples(int(2 * frameCount));
     const qint64 historyFrames = history.size() / Tone::bytesPerFrame;
     const auto *kept = reinterpret_cast<const qint16 *>(history.constData());
     const qint64 keptFrames = qMin(writtenFrames, endFrame) - firstFrame;
@@ -353,17 +355,21 @@ void PulseStream::rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutS
         samples[int(2 * k)] = kept[2 * slot];
         samples[int(2 * k + 1)] = kept[2 * slot + 1];
     }
-    added.apply(samples.data(), keptFrames, firstFrame);
-    const qint64 newFrames = endFrame - firstFrame - keptFrames;
+    const QVector<Rewrite> rewrites = std::exchange(pendingRewrites, {});
+    for (const Rewrite &rewriteKept : rewrites)
+        rewriteKept(samples.data(), keptFrames);
+    const qint64 newFrames = frameCount - keptFrames;
     if (newFrames > 0) {
         qint16 *fresh = samples.data() + 2 * keptFrames;
         const qint64 wantedBytes = newFrames * Tone::bytesPerFrame;
         if (!source->isOpen() ||
             source->read(reinterpret_cast<char *>(fresh), wantedBytes) != wantedBytes)
             std::fill(fresh, fresh + 2 * newFrames, qint16(0));
-        fades.apply(fresh, newFrames, writtenFrames);
     }
-    remember(samples.constData(), firstFrame, endFrame - firstFrame);
+    if (frameCount <= 0)
+        return;
+    remember(samples.constData(), firstFrame, frameCount);
+    fades.apply(samples.data(), frameCount, firstFrame);
     writtenFrames = qMax(writtenFrames, endFrame);
     pa_stream_write(stream, samples.constData(), size_t(samples.size()) * sizeof(qint16), nullptr,
                     firstFrame * Tone::bytesPerFrame, PA_SEEK_ABSOLUTE);
@@ -417,8 +423,12 @@ void PulseStream::disconnectFromServer()
 {
     answerTimer->stop();
     stopping = false;
+    awaitingReadPosition = false;
     pendingFadesMs.clear();
     fades.clear();
+    // Nothing is held any more: a rewrite asked for takes effect from the next sound written.
+    for (const Rewrite &rewriteKept : std::exchange(pendingRewrites, {}))
+        rewriteKept(nullptr, 0);
     if (stream) {
         pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_set_write_callback(stream, nullptr, nullptr);

@@ -3,7 +3,6 @@
 
 #include "sound/fadeoutschedule.h"
 
-#include "sound/buffering.h"
 #include <QByteArray>
 
 #include <QObject>
@@ -12,6 +11,7 @@
 #include <pulse/pulseaudio.h>
 
 #include <atomic>
+#include <functional>
 
 struct pa_glib_mainloop;
 
@@ -25,9 +25,10 @@ class QTimer;
 // output as it is at that moment. While it is meant to play, a lost stream or connection is made
 // again after 1, 2, 4, 8, then every 10 seconds, reading on from where the source was.
 //
-// A fade out takes effect from what the listener hears next, not from the end of what the server
-// holds: the stream keeps what it has written but not yet seen played, and writes it again, faded,
-// over the server's buffer from just past the server's read position on.
+// A fade out or a change of sound takes effect from what the listener hears next, not from the end
+// of what the server holds: the stream keeps what it has written but not yet seen played, and
+// writes it again, faded or changed, over the server's buffer from just past the server's read
+// position on.
 class PulseStream : public QObject
 {
     Q_OBJECT
@@ -37,8 +38,7 @@ public:
     // 44,100 Hz); the stream shows in the desktop's mixer with the application's
     // name and `name`. The server remembers the stream's volume under `identity`, apart from the
     // application's other streams (see createStream()).
-    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity,
-                Buffering buffering);
+    PulseStream(QIODevice *source, const QString &name, const QByteArray &identity);
     ~PulseStream() override;
 
     void start();
@@ -48,6 +48,14 @@ public:
     // Fades what is heard out to silence within `ms` from now, and stays silent until the next
     // start.
     void fadeOut(int ms);
+
+    // Rewrites sound the source gave but the listener has not heard yet, in place: `frameCount`
+    // interleaved stereo frames as the source gave them, the last frames it gave. What it makes of
+    // them is heard from just past the server's read position on, and the source is read on from
+    // where it is. Called in the stream's thread, once the server has told its read position, or
+    // at once with no frames when nothing is held.
+    using Rewrite = std::function<void(qint16 *samples, qint64 frameCount)>;
+    void rewriteQueued(Rewrite rewrite);
     // How many times the server has run out of sound to play since the stream was made: each time
     // is a gap the listener hears, and is told on stderr. Safe to read from any thread.
     qint64 underflowCount() const { return underflows.load(std::memory_order_relaxed); }
@@ -70,9 +78,9 @@ private:
     void createStream();
     void followStreamState();
     void feed();
-    void requestFade(int ms);
-    void layPendingFades();
-    void rewriteFrom(qint64 firstFrame, qint64 endFrame, const FadeOutSchedule &added);
+    void askReadPosition();
+    void rewriteFromReadPosition();
+    void rewrite(qint64 firstFrame, qint64 endFrame);
     void remember(const qint16 *samples, qint64 firstFrame, qint64 frameCount);
     void giveUpConnection(const QString &reason);
     void setOutage(bool lost, const QString &reason);
@@ -82,21 +90,22 @@ private:
     QIODevice *source;
     QByteArray streamName;
     QByteArray identity;
-    Buffering buffering;
 
     // Made in the stream's own thread with each connection, and freed with it.
     pa_glib_mainloop *mainloop = nullptr;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
 
-    // Frames written to the stream since it was made, the last of them as written, and the fades
-    // laid on it.
+    // Frames written to the stream since it was made, the last of them as the source gave them,
+    // and the fades laid on them.
     qint64 writtenFrames = 0;
     QByteArray history;
     FadeOutSchedule fades;
-    // The lengths of the fades asked for, laid once the server has told its read position; the
-    // stream closes once a Stop's fade has played.
+    // The lengths of the fades and the rewrites asked for, laid once the server has told its read
+    // position; the stream closes once a Stop's fade has played.
     QVector<int> pendingFadesMs;
+    QVector<Rewrite> pendingRewrites;
+    bool awaitingReadPosition = false;
     bool stopping = false;
 
     QTimer *retryTimer;

@@ -5,10 +5,10 @@
 #include <QIODevice>
 
 SoundOutput::SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                         Buffering buffering, QObject *parent)
+                         QObject *parent)
     : QObject(parent)
     , sourceDevice(source)
-    , stream(new PulseStream(source, name, identity, buffering))
+    , stream(new PulseStream(source, name, identity))
 {
     thread.setObjectName(QStringLiteral("SoundOutput ") + name);
     source->moveToThread(&thread);
@@ -53,6 +53,13 @@ void SoundOutput::stop()
 void SoundOutput::fadeOut(int ms)
 {
     QMetaObject::invokeMethod(stream, [stream = stream, ms] { stream->fadeOut(ms); });
+}
+
+void SoundOutput::rewriteQueued(std::function<void(qint16 *samples, qint64 frameCount)> rewrite)
+{
+    QMetaObject::invokeMethod(stream, [stream = stream, rewrite = std::move(rewrite)] {
+        stream->rewriteQueued(rewrite);
+    });
 }
 
 // A report queued before a stop reached the stream is out of date once it arrives.

@@ -1,10 +1,10 @@
 #ifndef SOUNDOUTPUT_H
 #define SOUNDOUTPUT_H
 
-#include "sound/buffering.h"
-
 #include <QObject>
 #include <QThread>
+
+#include <functional>
 
 class PulseStream;
 class QIODevice;
@@ -25,7 +25,7 @@ public:
     // `name` tells the stream apart in the desktop's mixer, under the application's name;
     // `identity` is the untranslated key under which the sound server remembers its volume.
     SoundOutput(QIODevice *source, const QString &name, const QByteArray &identity,
-                Buffering buffering, QObject *parent = nullptr);
+                QObject *parent = nullptr);
     ~SoundOutput() override;
 
     // The device played; it lives in the output's thread.
@@ -45,6 +45,9 @@ public slots:
     // Fades what is heard out to silence `ms` from now (with a Stop's ramp at the least), and
     // stays silent until the next start: for an end heard coming.
     void fadeOut(int ms);
+    // Rewrites the sound the source gave that is not heard yet, in the output's thread, so that a
+    // change of sound is heard at once (see PulseStream::rewriteQueued()).
+    void rewriteQueued(std::function<void(qint16 *samples, qint64 frameCount)> rewrite);
 
 signals:
     // In the owner's thread: true once the sound plays, false when it cannot, after a start or

@@ -6,8 +6,8 @@
 TonePlayer::TonePlayer(QObject *parent)
     : QObject(parent)
     , generator(new Generator)
-    , output(new SoundOutput(generator, tr("Binaural tone"), "org.velmora.Velmora.BinauralTone",
-                             Buffering::Steady, this))
+    , output(
+          new SoundOutput(generator, tr("Binaural tone"), "org.velmora.Velmora.BinauralTone", this))
 {
     connect(output, &SoundOutput::playingChanged, this, &TonePlayer::playingChanged);
 }

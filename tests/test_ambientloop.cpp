@@ -80,6 +80,8 @@ private slots:
     void mixerFades_data();
     void mixerFades();
     void mixerChangesAgainInMidCrossfade();
+    void mixerCrossfadesOverQueuedFrames_data();
+    void mixerCrossfadesOverQueuedFrames();
 
 private:
     QTemporaryDir folder;
@@ -287,4 +289,44 @@ void TestAmbientLoop::mixerChangesAgainInMidCrossfade()
                 QStringLiteral("a step of %1 at frame %2").arg(heard[k] - heard[k - 1]).arg(k)));
     }
     QCOMPARE(heard.mid(heard.size() - 100), QVector<int>(100, 4000));
+}
+
+void TestAmbientLoop::mixerCrossfadesOverQueuedFrames_data()
+{
+    QTest::addColumn<int>("queuedFrames");
+    QTest::newRow("nothing queued") << 0;
+    QTest::newRow("part of the crossfade queued") << 15000;
+    QTest::newRow("more than the crossfade queued") << 60000;
+}
+
+// A change over frames the mixer gave but no one has heard yet starts at the first of them: those
+// frames and the ones that follow them make one crossfade from the old sound to the new.
+void TestAmbientLoop::mixerCrossfadesOverQueuedFrames()
+{
+    QFETCH(int, queuedFrames);
+    QString error;
+    const auto open = [&](const char *name) {
+        return std::make_shared<AmbientLoop>(AmbientLoop::open(folder.filePath(name), &error));
+    };
+    LoopMixer mixer;
+    mixer.fadeIn(open("loud.wav"));
+    mixed(mixer, int(Fade::framesFor(Fade::ambientFadeInMs)));
+    QVector<qint16> queued(2 * queuedFrames);
+    mixer.mix(queued.data(), queuedFrames);
+    mixer.crossfadeTo(open("soft.wav"), queued.data(), queuedFrames);
+    const int length = int(Fade::framesFor(Fade::crossfadeMs));
+    QVector<int> heard;
+    for (int k = 0; k < queuedFrames; ++k)
+        heard << queued[2 * k];
+    heard += mixed(mixer, qMax(0, length - queuedFrames) + 100);
+    for (int k = 0; k < length; ++k) {
+        const Fade::CrossfadeGains gains = Fade::crossfadeGains(double(k) / length);
+        const double expected = 10000 * gains.outgoing + 4000 * gains.incoming;
+        if (qAbs(heard[k] - expected) > 0.5)
+            QFAIL(qPrintable(QStringLiteral("frame %1 of the crossfade is %2, not %3")
+                                 .arg(k)
+                                 .arg(heard[k])
+                                 .arg(expected)));
+    }
+    QCOMPARE(heard.mid(length), QVector<int>(heard.size() - length, 4000));
 }

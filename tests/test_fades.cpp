@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdlib>
 #include <memory>
 
@@ -106,6 +107,53 @@ bool clicks(const QByteArray &pcm, qint64 from, bool toneAlone, QString *report)
     return afterClick > 2 * qMax(playingClick, 0.5) || (toneAlone && after.size > playing.size);
 }
 
+// Under a heavy load, PipeWire's PulseAudio server has been seen to let a cycle of its graph go by:
+// a quantum of 256 or 512 frames at full silence in the middle of loud sound, in every stream at
+// once, while each of them was fed well ahead and reported no underflow. No fade of this program
+// makes such a gap, and it clicks; a measurement that holds one is taken again.
+const qint64 ShortestServerGapFrames = 64;
+const int LoudSample = 1000;
+const int MeasurementsAtMost = 3;
+
+// Counts the outputs' warnings of an underflow, passing every message on: a gap in a stream the
+// program let run dry is its own, and is never measured again.
+std::atomic<int> underflowWarnings {0};
+QtMessageHandler nextHandler = nullptr;
+
+void countUnderflowWarnings(QtMsgType type, const QMessageLogContext &context,
+                            const QString &message)
+{
+    if (type == QtWarningMsg && message.startsWith(QLatin1String("Sound underflow")))
+        ++underflowWarnings;
+    nextHandler(type, context, message);
+}
+
+bool loudAt(const QByteArray &pcm, qint64 frame)
+{
+    return std::abs(sampleAt(pcm, 2 * frame)) > LoudSample ||
+        std::abs(sampleAt(pcm, 2 * frame + 1)) > LoudSample;
+}
+
+// The first frame of the first gap of full silence from `from` on, with loud sound right before
+// and right after it; -1 if there is none.
+qint64 gapInLoudSound(const QByteArray &pcm, qint64 from)
+{
+    const qint64 end = pcm.size() / 4;
+    qint64 silentSince = -1;
+    for (qint64 frame = qMax<qint64>(from, 1); frame < end; ++frame) {
+        if (sampleAt(pcm, 2 * frame) == 0 && sampleAt(pcm, 2 * frame + 1) == 0) {
+            if (silentSince < 0)
+                silentSince = frame;
+            continue;
+        }
+        if (silentSince >= 0 && frame - silentSince >= ShortestServerGapFrames &&
+            loudAt(pcm, silentSince - 1) && loudAt(pcm, frame))
+            return silentSince;
+        silentSince = -1;
+    }
+    return -1;
+}
+
 // The session's clocks read the monotonic clock plus a lead that a test moves on, so that a whole
 // session's stages pass in seconds while everything else, the sound above all, runs in real time.
 qint64 leadMs = 0;
@@ -126,6 +174,8 @@ class TestFades : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
     void init();
     void cleanup();
 
@@ -137,6 +187,7 @@ private slots:
 
 private:
     void startSession(const QString &ambient);
+    bool measureAgainAfterServerGap(const QByteArray &pcm, qint64 from, int measurement);
     void choose(const QString &item);
     void clickStart()
     {
@@ -150,8 +201,19 @@ private:
     Session *session = nullptr;
 };
 
+void TestFades::initTestCase()
+{
+    nextHandler = qInstallMessageHandler(countUnderflowWarnings);
+}
+
+void TestFades::cleanupTestCase()
+{
+    qInstallMessageHandler(nextHandler);
+}
+
 void TestFades::init()
 {
+    underflowWarnings = 0;
     QVERIFY2(qEnvironmentVariableIsSet("VELMORA_TEST_SINK"), "run under tests/with-desktop");
     QVERIFY(directory.isValid());
     recording = std::make_unique<Recording>(directory.filePath(QStringLiteral("recording.raw")));
@@ -175,6 +237,21 @@ void TestFades::cleanup()
     QFile::remove(directory.filePath(QStringLiteral("recording.raw")));
     SessionClock::setTimeSource(nullptr);
     leadMs = 0;
+}
+
+// Whether the recording from a second before `from` on holds a gap the sound server made, and the
+// measurement is to be taken again with a fresh window and recording.
+bool TestFades::measureAgainAfterServerGap(const QByteArray &pcm, qint64 from, int measurement)
+{
+    const qint64 gap = gapInLoudSound(pcm, from - frames(1));
+    if (gap < 0 || underflowWarnings > 0 || measurement >= MeasurementsAtMost)
+        return false;
+    qInfo("the sound server let a cycle go by %d ms from the mark, with every stream fed: "
+          "measured again",
+          ms(gap - from));
+    cleanup();
+    init();
+    return true;
 }
 
 void TestFades::choose(const QString &item)
@@ -210,11 +287,17 @@ void TestFades::stopRampsToSilenceAtOnce_data()
 void TestFades::stopRampsToSilenceAtOnce()
 {
     QFETCH(QString, ambient);
-    startSession(ambient);
-    const qint64 clicked = recording->update();
-    clickStart();
-    QVERIFY(!session->isRunning());
-    QVERIFY(recording->waitForFrames(clicked + frames(1), 5000));
+    qint64 clicked = 0;
+    for (int measurement = 1;; ++measurement) {
+        startSession(ambient);
+        clicked = recording->update();
+        clickStart();
+        QVERIFY(!session->isRunning());
+        QVERIFY(recording->waitForFrames(clicked + frames(1), 5000));
+        if (!measureAgainAfterServerGap(recording->data(), clicked, measurement))
+            break;
+        QVERIFY(window);
+    }
 
     const QByteArray &pcm = recording->data();
     QString report;
@@ -241,35 +324,42 @@ void TestFades::sessionEndFadesOverEnding_data()
 void TestFades::sessionEndFadesOverEnding()
 {
     QFETCH(QString, ambient);
-    SessionClock::setTimeSource(leadingNow);
     qint64 stageStartedAt = 0;
     qint64 endingFrame = -1;
     qint64 stoppedFrame = -1;
     int fadeMs = 0;
-    connect(session, &Session::stageChanged, this, [&] { stageStartedAt = leadingNow(); });
-    connect(session, &Session::timeLeftChanged, this, [&](int seconds) {
-        if (seconds == 0) {
-            endingFrame = recording->update();
-            fadeMs = session->millisecondsToFinish();
-        }
-    });
-    connect(session, &Session::stopped, this, [&] { stoppedFrame = recording->update(); });
     // Up to this long before each stage's end. The session's timer was set by the clocks before
     // the jump: a tick at once sets it again by the clocks after it.
     const auto skipStage = [&](int stageSeconds, int leftMs) {
         leadMs += (stageSeconds + 1) * 1000 - leftMs - (leadingNow() - stageStartedAt);
         session->tick();
     };
+    for (int measurement = 1;; ++measurement) {
+        SessionClock::setTimeSource(leadingNow);
+        stageStartedAt = 0;
+        endingFrame = stoppedFrame = -1;
+        connect(session, &Session::stageChanged, this, [&] { stageStartedAt = leadingNow(); });
+        connect(session, &Session::timeLeftChanged, this, [&](int seconds) {
+            if (seconds == 0) {
+                endingFrame = recording->update();
+                fadeMs = session->millisecondsToFinish();
+            }
+        });
+        connect(session, &Session::stopped, this, [&] { stoppedFrame = recording->update(); });
 
-    startSession(ambient);
-    skipStage(session->rampLength(), 500);
-    QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::Plateau, 3000);
-    skipStage(session->plateauLength(), 500);
-    QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::FinalRamp, 3000);
-    skipStage(session->rampLength(), 4500);
-    QTRY_VERIFY_WITH_TIMEOUT(endingFrame >= 0, 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
-    QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
+        startSession(ambient);
+        skipStage(session->rampLength(), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::Plateau, 3000);
+        skipStage(session->plateauLength(), 500);
+        QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::FinalRamp, 3000);
+        skipStage(session->rampLength(), 4500);
+        QTRY_VERIFY_WITH_TIMEOUT(endingFrame >= 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
+        QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
+        if (!measureAgainAfterServerGap(recording->data(), endingFrame, measurement))
+            break;
+        QVERIFY(window);
+    }
 
     const QByteArray &pcm = recording->data();
     const qint64 length = stoppedFrame - endingFrame;
@@ -309,10 +399,16 @@ void TestFades::sessionEndFadesOverEnding()
 // click, which a step would show above the band of both sounds.
 void TestFades::ambientChangeCrossfades()
 {
-    startSession(QStringLiteral("Pink Noise"));
-    const qint64 changed = recording->update();
-    choose(QStringLiteral("Water"));
-    QVERIFY(recording->waitForFrames(changed + frames(3), 10000));
+    qint64 changed = 0;
+    for (int measurement = 1;; ++measurement) {
+        startSession(QStringLiteral("Pink Noise"));
+        changed = recording->update();
+        choose(QStringLiteral("Water"));
+        QVERIFY(recording->waitForFrames(changed + frames(3), 10000));
+        if (!measureAgainAfterServerGap(recording->data(), changed, measurement))
+            break;
+        QVERIFY(window);
+    }
 
     const QByteArray &pcm = recording->data();
     const QVector<double> levels = SoundAnalysis::bandLevels(

@@ -28,7 +28,7 @@ void TestNoSoundServer::outputFailsPromptlyAndStopsCleanly()
     timer.start();
     {
         SoundOutput output(new Generator, QStringLiteral("Tone"),
-                           "org.velmora.Velmora.BinauralTone", Buffering::Steady);
+                           "org.velmora.Velmora.BinauralTone");
         QSignalSpy playing(&output, &SoundOutput::playingChanged);
         output.start();
         QVERIFY2(timer.elapsed() < 100,

@@ -99,8 +99,7 @@ void TestUnderflows::countsEachTimeTheFeedFallsBehind()
     QFETCH(int, stalls);
     underflowWarnings = 0;
     auto *source = new StallingSource;
-    SoundOutput output(source, QStringLiteral("Binaural tone"), "org.velmora.Velmora.BinauralTone",
-                       Buffering::Steady);
+    SoundOutput output(source, QStringLiteral("Binaural tone"), "org.velmora.Velmora.BinauralTone");
     output.start();
     QTRY_VERIFY_WITH_TIMEOUT(output.isPlaying(), 10000);
 
