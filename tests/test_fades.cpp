@@ -4,6 +4,7 @@
 #include "sound/fade.h"
 #include "tests/recording.h"
 #include "tests/referencetone.h"
+#include "tests/underflowwarnings.h"
 #include "tests/windowparts.h"
 
 #include <QCheckBox>
@@ -14,7 +15,6 @@
 #include <QtTest>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdlib>
 #include <memory>
 
@@ -115,19 +115,6 @@ const qint64 ShortestServerGapFrames = 64;
 const int LoudSample = 1000;
 const int MeasurementsAtMost = 3;
 
-// Counts the outputs' warnings of an underflow, passing every message on: a gap in a stream the
-// program let run dry is its own, and is never measured again.
-std::atomic<int> underflowWarnings {0};
-QtMessageHandler nextHandler = nullptr;
-
-void countUnderflowWarnings(QtMsgType type, const QMessageLogContext &context,
-                            const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("Sound underflow")))
-        ++underflowWarnings;
-    nextHandler(type, context, message);
-}
-
 bool loudAt(const QByteArray &pcm, qint64 frame)
 {
     return std::abs(sampleAt(pcm, 2 * frame)) > LoudSample ||
@@ -203,17 +190,17 @@ private:
 
 void TestFades::initTestCase()
 {
-    nextHandler = qInstallMessageHandler(countUnderflowWarnings);
+    UnderflowWarnings::install();
 }
 
 void TestFades::cleanupTestCase()
 {
-    qInstallMessageHandler(nextHandler);
+    UnderflowWarnings::uninstall();
 }
 
 void TestFades::init()
 {
-    underflowWarnings = 0;
+    UnderflowWarnings::counted = 0;
     QVERIFY2(qEnvironmentVariableIsSet("VELMORA_TEST_SINK"), "run under tests/with-desktop");
     QVERIFY(directory.isValid());
     recording = std::make_unique<Recording>(directory.filePath(QStringLiteral("recording.raw")));
@@ -240,11 +227,12 @@ void TestFades::cleanup()
 }
 
 // Whether the recording from a second before `from` on holds a gap the sound server made, and the
-// measurement is to be taken again with a fresh window and recording.
+// measurement is to be taken again with a fresh window and recording. A gap after an underflow the
+// program told is its own stream's, and is never measured again.
 bool TestFades::measureAgainAfterServerGap(const QByteArray &pcm, qint64 from, int measurement)
 {
     const qint64 gap = gapInLoudSound(pcm, from - frames(1));
-    if (gap < 0 || underflowWarnings > 0 || measurement >= MeasurementsAtMost)
+    if (gap < 0 || UnderflowWarnings::counted > 0 || measurement >= MeasurementsAtMost)
         return false;
     qInfo("the sound server let a cycle go by %d ms from the mark, with every stream fed: "
           "measured again",

@@ -1,5 +1,6 @@
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
+#include "tests/underflowwarnings.h"
 
 #include <QIODevice>
 #include <QThread>
@@ -47,18 +48,6 @@ protected:
     qint64 writeData(const char *, qint64) override { return 0; }
 };
 
-// Counts the output's warnings of an underflow, passing every message on.
-std::atomic<int> underflowWarnings {0};
-QtMessageHandler nextHandler = nullptr;
-
-void countUnderflowWarnings(QtMsgType type, const QMessageLogContext &context,
-                            const QString &message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("Sound underflow")))
-        ++underflowWarnings;
-    nextHandler(type, context, message);
-}
-
 } // namespace
 
 // The output's count of underflows on the private sound server of tests/with-desktop: each time
@@ -78,12 +67,12 @@ private slots:
 void TestUnderflows::initTestCase()
 {
     QVERIFY2(qEnvironmentVariableIsSet("VELMORA_TEST_SINK"), "run under tests/with-desktop");
-    nextHandler = qInstallMessageHandler(countUnderflowWarnings);
+    UnderflowWarnings::install();
 }
 
 void TestUnderflows::cleanupTestCase()
 {
-    qInstallMessageHandler(nextHandler);
+    UnderflowWarnings::uninstall();
 }
 
 void TestUnderflows::countsEachTimeTheFeedFallsBehind_data()
@@ -97,7 +86,7 @@ void TestUnderflows::countsEachTimeTheFeedFallsBehind_data()
 void TestUnderflows::countsEachTimeTheFeedFallsBehind()
 {
     QFETCH(int, stalls);
-    underflowWarnings = 0;
+    UnderflowWarnings::counted = 0;
     auto *source = new StallingSource;
     SoundOutput output(source, QStringLiteral("Binaural tone"), "org.velmora.Velmora.BinauralTone");
     output.start();
@@ -118,7 +107,7 @@ void TestUnderflows::countsEachTimeTheFeedFallsBehind()
     output.stop();
 
     QCOMPARE(output.underflowCount(), qint64(stalls));
-    QCOMPARE(underflowWarnings.load(), stalls);
+    QCOMPARE(UnderflowWarnings::counted.load(), stalls);
 }
 
 QTEST_GUILESS_MAIN(TestUnderflows)
