@@ -4,10 +4,8 @@
 //   bench_soakcheck tone FILE
 //       The tone stream as the sound server played it, held frame for frame to the loop's formula
 //       (tests/referencetone.h). The beat of each loop is found among the whole hertz the
-//       programs use, and a resynthesis may blend one loop into the next over up to 10 ms.
-//       Anything else (a gap of silence the server put in, a lost or garbled frame) is a fault,
-//       but for a blend's length of frames replaced in place and a few steps off the formula,
-//       which is counted apart as an altered stretch.
+//       programs use; a resynthesis takes effect where a loop starts. Anything else (a gap of
+//       silence the server put in, a lost or garbled frame) is a fault.
 //   bench_soakcheck ambient FILE [--skip FROM_S:TO_S]...
 //       The ambient stream: a fault is any 10 ms window more than 40 dB below the level of the
 //       second before it. The first and last two seconds (the stream's start and stop) and the
@@ -41,15 +39,10 @@ namespace {
 
 const int framesPerSecond = Tone::framesPerSecond;
 const int loopFrames = Tone::loopFrames;
-// A resynthesis may crossfade the old loop into the new one over up to 10 ms.
-const int blendFrames = framesPerSecond / 100;
 // The programs' beats are whole hertz from 3 to 27; the generator starts with none.
 const int highestBeat = 40;
-// A stretch no longer than a blend, replaced in place and at most this far from the formula, is a
-// blend that left its mark rather than a sound lost: it is counted on its own.
-const int blendDeviationTolerance = 16;
-// A match this long pins down where in the loop, and in which loop, the recording is.
-const int sureMatchFrames = 2 * blendFrames;
+// A match this long, 20 ms, pins down where in the loop, and in which loop, the recording is.
+const int sureMatchFrames = framesPerSecond / 50;
 // A window of 10 ms, and the drop below the level before it that makes it a gap: 40 dB.
 const int windowFrames = framesPerSecond / 100;
 const double gapRatio = 0.01;
@@ -175,27 +168,23 @@ Placement place(const Pcm &pcm, int64_t frame, References &references)
     return best;
 }
 
-// After a mismatch at `frame`: a resynthesis if, within a blend's length, another loop (or the
-// same) goes on exactly from the place the old one had reached. Returns the frames skipped.
-int64_t findResynthesis(const Pcm &pcm, int64_t frame, int position, References &references,
-                        Variant *variant)
+// After a mismatch at `frame`: a resynthesis if another loop goes on exactly from the place the
+// old one had reached.
+bool findResynthesis(const Pcm &pcm, int64_t frame, int position, References &references,
+                     Variant *variant)
 {
-    for (int64_t skip = 0; skip <= blendFrames + 1; ++skip) {
-        for (bool secondary : {variant->secondary, !variant->secondary}) {
-            for (int beat = 0; beat <= highestBeat; ++beat) {
-                const Variant candidate {beat, secondary};
-                const int16_t *loop = references.loop(candidate);
-                const int at = int((position + skip) % loopFrames);
-                const int64_t wanted =
-                    std::min<int64_t>(sureMatchFrames, pcm.frames() - frame - skip);
-                if (wanted > 0 && matchingRun(pcm, frame + skip, loop, at, wanted) == wanted) {
-                    *variant = candidate;
-                    return skip;
-                }
+    const int64_t wanted = std::min<int64_t>(sureMatchFrames, pcm.frames() - frame);
+    for (bool secondary : {variant->secondary, !variant->secondary}) {
+        for (int beat = 0; beat <= highestBeat; ++beat) {
+            const Variant candidate {beat, secondary};
+            if (wanted > 0 &&
+                matchingRun(pcm, frame, references.loop(candidate), position, wanted) == wanted) {
+                *variant = candidate;
+                return true;
             }
         }
     }
-    return -1;
+    return false;
 }
 
 int checkTone(const char *path)
@@ -214,9 +203,6 @@ int checkTone(const char *path)
     std::map<int, int64_t> framesByBeat;
     int64_t insertedFrames = 0;
     int64_t skippedFrames = 0;
-    int alterations = 0;
-    int64_t alteredFrames = 0;
-    int largestAlteration = 0;
     auto nextSounding = [&](int64_t from) {
         while (from < pcm.frames() && pcm.left(from) == 0 && pcm.right(from) == 0)
             ++from;
@@ -265,41 +251,14 @@ int checkTone(const char *path)
         at.position = int((at.position + run) % loopFrames);
         if (frame >= pcm.frames())
             break;
-        Variant next = at.variant;
-        const int64_t skip = findResynthesis(pcm, frame, at.position, references, &next);
-        if (skip >= 0 &&
-            (next.beat != at.variant.beat || next.secondary != at.variant.secondary || skip == 0)) {
+        if (findResynthesis(pcm, frame, at.position, references, &at.variant)) {
             ++resyntheses;
-            checked += skip;
-            frame += skip;
-            at.position = int((at.position + skip) % loopFrames);
-            at.variant = next;
             continue;
         }
         // Not the loop going on: frames put in that are not the loop's (a gap of silence, garbled
         // frames), or frames of the loop never heard.
         const int expected = at.position;
         const int64_t resumed = findLoop(frame, &at);
-        if (resumed > frame && resumed - frame <= blendFrames &&
-            at.position == int((expected + (resumed - frame)) % loopFrames)) {
-            // As many frames as a blend replaced in place, none lost or put in: a blend that
-            // left the loop a little off the formula. Told apart, with how far off it was.
-            const int16_t *loop = references.loop(at.variant);
-            int deviation = 0;
-            for (int64_t k = 0; k < resumed - frame; ++k) {
-                const int i = int((expected + k) % loopFrames);
-                deviation = std::max({deviation, std::abs(pcm.left(frame + k) - loop[2 * i]),
-                                      std::abs(pcm.right(frame + k) - loop[2 * i + 1])});
-            }
-            if (deviation <= blendDeviationTolerance) {
-                ++alterations;
-                alteredFrames += resumed - frame;
-                largestAlteration = std::max(largestAlteration, deviation);
-                checked += resumed - frame;
-                frame = resumed;
-                continue;
-            }
-        }
         ++faults;
         if (resumed < 0) {
             insertedFrames += pcm.frames() - frame;
@@ -336,9 +295,6 @@ int checkTone(const char *path)
     std::printf("frames_put_in=%lld\n", static_cast<long long>(insertedFrames));
     std::printf("loop_frames_skipped=%lld\n", static_cast<long long>(skippedFrames));
     std::printf("fault_frames=%lld\n", static_cast<long long>(insertedFrames + skippedFrames));
-    std::printf("altered_stretches=%d\n", alterations);
-    std::printf("altered_frames=%lld\n", static_cast<long long>(alteredFrames));
-    std::printf("altered_largest_deviation=%d\n", largestAlteration);
     return 0;
 }
 
