@@ -108,22 +108,30 @@ bool clicks(const QByteArray &pcm, qint64 from, bool toneAlone, QString *report)
 }
 
 // Under a heavy load, PipeWire's PulseAudio server has been seen to let a cycle of its graph go by:
-// a quantum of 256 or 512 frames at full silence in the middle of loud sound, in every stream at
+// a quantum of 256 or 512 frames at full silence in the middle of the sound, in every stream at
 // once, while each of them was fed well ahead and reported no underflow. No fade of this program
 // makes such a gap, and it clicks; a measurement that holds one is taken again.
+// Only a sound below a sample's step runs on at zero for that long; sound is judged by its loudest
+// sample over a few frames, so that a quiet sample of noise is no end of it.
 const qint64 ShortestServerGapFrames = 64;
-const int LoudSample = 1000;
+const int SoundingSample = 100;
+const int SoundingJudgedFrames = 8;
 const int MeasurementsAtMost = 3;
 
-bool loudAt(const QByteArray &pcm, qint64 frame)
+bool soundingAround(const QByteArray &pcm, qint64 firstFrame)
 {
-    return std::abs(sampleAt(pcm, 2 * frame)) > LoudSample ||
-        std::abs(sampleAt(pcm, 2 * frame + 1)) > LoudSample;
+    for (qint64 frame = firstFrame; frame < firstFrame + SoundingJudgedFrames; ++frame) {
+        if (frame >= 0 && frame < pcm.size() / 4 &&
+            (std::abs(sampleAt(pcm, 2 * frame)) > SoundingSample ||
+             std::abs(sampleAt(pcm, 2 * frame + 1)) > SoundingSample))
+            return true;
+    }
+    return false;
 }
 
-// The first frame of the first gap of full silence from `from` on, with loud sound right before
-// and right after it; -1 if there is none.
-qint64 gapInLoudSound(const QByteArray &pcm, qint64 from)
+// The first frame of the first gap of full silence from `from` on, with sound right before and
+// right after it; -1 if there is none.
+qint64 gapInSound(const QByteArray &pcm, qint64 from)
 {
     const qint64 end = pcm.size() / 4;
     qint64 silentSince = -1;
@@ -134,7 +142,7 @@ qint64 gapInLoudSound(const QByteArray &pcm, qint64 from)
             continue;
         }
         if (silentSince >= 0 && frame - silentSince >= ShortestServerGapFrames &&
-            loudAt(pcm, silentSince - 1) && loudAt(pcm, frame))
+            soundingAround(pcm, silentSince - SoundingJudgedFrames) && soundingAround(pcm, frame))
             return silentSince;
         silentSince = -1;
     }
@@ -231,7 +239,7 @@ void TestFades::cleanup()
 // program told is its own stream's, and is never measured again.
 bool TestFades::measureAgainAfterServerGap(const QByteArray &pcm, qint64 from, int measurement)
 {
-    const qint64 gap = gapInLoudSound(pcm, from - frames(1));
+    const qint64 gap = gapInSound(pcm, from - frames(1));
     if (gap < 0 || UnderflowWarnings::counted > 0 || measurement >= MeasurementsAtMost)
         return false;
     qInfo("the sound server let a cycle go by %d ms from the mark, with every stream fed: "
