@@ -5,6 +5,15 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+
+qint16 roundedSample(double value)
+{
+    return qint16(qBound(-32768L, std::lround(value), 32767L));
+}
+
+} // namespace
+
 void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
 {
     current = std::move(loop);
@@ -31,11 +40,10 @@ void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued, q
     else
         piece.fill(0);
     for (int k = 0; k < queuedFrames; ++k) {
-        const Fade::CrossfadeGains gains = Fade::crossfadeGains(double(k) / fadeLength);
+        const double outgoing = outgoingGain(k);
+        const double incoming = currentGain(k);
         for (int i = 2 * k; i < 2 * k + 2; ++i)
-            queued[i] = qint16(
-                qBound(-32768L, std::lround(queued[i] * gains.outgoing + piece[i] * gains.incoming),
-                       32767L));
+            queued[i] = roundedSample(queued[i] * outgoing + piece[i] * incoming);
     }
     fadeFrame = queuedFrames;
     if (fadeFrame >= fadeLength)
@@ -90,7 +98,7 @@ void LoopMixer::mix(qint16 *out, qint64 frameCount)
         }
     }
     for (int i = 0; i < samples; ++i)
-        out[i] = qint16(qBound(-32768L, std::lround(sum[i]), 32767L));
+        out[i] = roundedSample(sum[i]);
     fadeFrame += frameCount;
     if (fadeFrame >= fadeLength)
         outgoing.clear();

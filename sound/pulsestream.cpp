@@ -94,16 +94,13 @@ void PulseStream::stop()
         return;
     }
     stopping = true;
-    pendingFadesMs << Fade::stopMs;
-    askReadPosition();
+    requestFade(Fade::stopMs);
 }
 
 void PulseStream::fadeOut(int ms)
 {
-    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY) {
-        pendingFadesMs << ms;
-        askReadPosition();
-    }
+    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY)
+        requestFade(ms);
 }
 
 void PulseStream::rewriteQueued(Rewrite rewrite)
@@ -291,6 +288,12 @@ void PulseStream::feed()
         pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
         answerTimer->start();
     }
+}
+
+void PulseStream::requestFade(int ms)
+{
+    pendingFadesMs << ms;
+    askReadPosition();
 }
 
 // Fades and rewrites asked for while the server's read position is on its way are laid together.

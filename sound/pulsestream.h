@@ -78,6 +78,7 @@ private:
     void createStream();
     void followStreamState();
     void feed();
+    void requestFade(int ms);
     void askReadPosition();
     void rewriteFromReadPosition();
     void rewrite(qint64 firstFrame, qint64 endFrame);
