@@ -61,7 +61,7 @@ PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArra
     : source(source)
     , streamName(name.toUtf8())
     , identity(identity)
-    , written(qint64(pa_usec_to_bytes(historyUsec, &playedSampleSpec)) / Tone::bytesPerFrame)
+    , playout(qint64(pa_usec_to_bytes(historyUsec, &playedSampleSpec)) / Tone::bytesPerFrame)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
@@ -247,7 +247,7 @@ void PulseStream::createStream()
         giveUpConnection(serverError());
         return;
     }
-    written.reset();
+    playout.reset();
     pa_stream_set_state_callback(stream, streamStateCallback, this);
     pa_stream_set_write_callback(stream, writeCallback, this);
     pa_stream_set_underflow_callback(stream, underflowCallback, this);
@@ -302,7 +302,7 @@ void PulseStream::feed()
             pa_stream_cancel_write(stream);
             return;
         }
-        this->written.write(static_cast<qint16 *>(data), read / qint64(frameBytes));
+        playout.write(static_cast<qint16 *>(data), read / qint64(frameBytes));
         pa_stream_write(stream, data, size_t(read), nullptr, 0, PA_SEEK_RELATIVE);
         answerTimer->start();
     }
@@ -334,7 +334,7 @@ void PulseStream::askReadPosition()
 void PulseStream::rewriteFromReadPosition()
 {
     const pa_timing_info *timing = pa_stream_get_timing_info(stream);
-    qint64 readFrame = written.writtenFrames();
+    qint64 readFrame = playout.writtenFrames();
     qint64 marginFrames = 0;
     if (timing && !timing->read_index_corrupt) {
         readFrame = timing->read_index / Tone::bytesPerFrame;
@@ -343,7 +343,7 @@ void PulseStream::rewriteFromReadPosition()
             Tone::bytesPerFrame;
     }
     const bool stopping = state == State::Stopping;
-    const PlayoutBuffer::Replacement replacement = written.rewriteFrom(
+    const PlayoutBuffer::Replacement replacement = playout.rewriteFrom(
         readFrame, marginFrames, std::exchange(pendingFadesMs, {}),
         std::exchange(pendingRewrites, {}), stopping,
         [this](qint16 *samples, qint64 frameCount) { readSource(samples, frameCount); });

@@ -116,7 +116,7 @@ private:
     pa_stream *stream = nullptr;
 
     // What was written to the stream since it was made, and the fades laid on it.
-    PlayoutBuffer written;
+    PlayoutBuffer playout;
     // The lengths of the fades and the rewrites asked for, laid once the server has told its read
     // position: while there are any, the server has been asked for it.
     QVector<int> pendingFadesMs;
