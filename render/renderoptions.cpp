@@ -27,12 +27,18 @@ const Extension extensions[] = {
     {"mp3", RenderOptions::OutputFormat::Mp3, "MP3"},
 };
 
-// "pink, water, rain, lullaby or none"
-QString ambientsAccepted()
+QStringList ambientNames()
 {
     QStringList names;
     for (AmbientSound sound : AmbientSounds::all())
         names.append(AmbientSounds::name(sound));
+    return names;
+}
+
+// "pink, water, rain, lullaby or none"
+QString ambientsAccepted()
+{
+    QStringList names = ambientNames();
     const QString last = names.takeLast();
     return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
@@ -258,6 +264,22 @@ QString RenderOptions::programList()
     return list;
 }
 
+QString RenderOptions::ambientChoices()
+{
+    return ambientNames().join(QLatin1Char('|'));
+}
+
+QString RenderOptions::ambientFiles()
+{
+    QStringList files;
+    for (AmbientSound sound : AmbientSounds::all()) {
+        const QString file = AmbientSounds::fileName(sound);
+        if (!file.isEmpty())
+            files.append(file);
+    }
+    return files.join(QLatin1Char(','));
+}
+
 QString RenderOptions::helpText()
 {
     return QStringLiteral(R"(NAME
@@ -265,8 +287,8 @@ QString RenderOptions::helpText()
 
 SYNOPSIS
     velmora-render --program NAME|NUMBER [--duration LENGTH]
-                   [--ambient pink|water|rain|lullaby|none] [--no-secondary-tone] [--quiet]
-                   OUTPUT
+                   [--ambient %1]
+                   [--no-secondary-tone] [--quiet] OUTPUT
     velmora-render --list
     velmora-render --help
 
@@ -284,7 +306,7 @@ OPTIONS
         The session's length, one the window offers: 5 minutes to 12 hours 55 minutes in
         5-minute steps, with 5 to 55 minutes past the hour. Written 1h30m, 90m, 1:30 (hours and
         minutes) or 5m. Default 5m.
-    --ambient pink|water|rain|lullaby|none
+    --ambient %1
         The ambient sound under the tone. Default pink, as in the window.
     --no-secondary-tone
         Leave out the soft 528 Hz tone, which the window plays by default.
@@ -306,7 +328,7 @@ OUTPUT
     rendered and an estimate of the time left. At the end one line tells what was written.
 
 FILES
-    Resources/{pinknoise,water,rain,lullaby}.mp3 beside the executable: the ambient sounds,
+    Resources/{%2} beside the executable: the ambient sounds,
     the same ones the installed velmora plays.
 
 EXIT STATUS
@@ -316,5 +338,6 @@ EXIT STATUS
 EXAMPLES
     velmora-render --program "Deep Sleep" --duration 7h55m night.flac
     velmora-render --program 6 --duration 25m --ambient water --no-secondary-tone wake.mp3
-)");
+)")
+        .arg(ambientChoices(), ambientFiles());
 }

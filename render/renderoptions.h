@@ -56,6 +56,11 @@ struct CommandLine
 // arguments without the program name.
 CommandLine parse(const QStringList &arguments);
 
+// The texts below, and the manual page, name the choices with these: "pink|water|...|none" and
+// "pinknoise.mp3,water.mp3,...", from the table of sounds.
+QString ambientChoices();
+QString ambientFiles();
+
 QString helpText();
 QString programList();
 

@@ -68,11 +68,15 @@ std::optional<AmbientSound> AmbientSounds::fromName(const QString &name)
     return std::nullopt;
 }
 
+QString AmbientSounds::fileName(AmbientSound sound)
+{
+    return QLatin1String(rowOf(sound).file);
+}
+
 QString AmbientSounds::filePath(AmbientSound sound)
 {
-    const char *file = rowOf(sound).file;
-    if (!file)
+    const QString file = fileName(sound);
+    if (file.isEmpty())
         return QString();
-    return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") +
-        QLatin1String(file);
+    return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") + file;
 }

@@ -21,6 +21,8 @@ QString label(AmbientSound sound);
 QString name(AmbientSound sound);
 std::optional<AmbientSound> fromName(const QString &name);
 
+// The name of the sound's file in Resources/; empty for None.
+QString fileName(AmbientSound sound);
 // The sound's file, in Resources/ beside the executable whatever the working directory; empty for
 // None.
 QString filePath(AmbientSound sound);

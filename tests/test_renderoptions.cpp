@@ -28,6 +28,8 @@ private slots:
     void commandLines_data();
     void commandLines();
     void programListHasTheCatalogue();
+    void textsNameTheTablesChoices_data();
+    void textsNameTheTablesChoices();
     void colourNames_data();
     void colourNames();
     void progressLines_data();
@@ -216,6 +218,67 @@ void TestRenderOptions::programListHasTheCatalogue()
              QStringLiteral("3 Deep Sleep 20 -> 3 -> 20 Hz yellow -> red -> blue"));
     QCOMPARE(lines.at(5).simplified(),
              QStringLiteral("6 Morning Wake 13 -> 27 -> 20 Hz magenta -> cyan -> blue"));
+}
+
+namespace {
+
+// The manual page's text as man shows it, near enough to find the choices in: each macro line
+// without its macro and with its arguments run together (as .BR and .RB print them), "\-" as
+// "-", lines joined by a space.
+QString manualText()
+{
+    QFile file(QStringLiteral(VELMORA_RENDER_MANUAL));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    static const QRegularExpression argument(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+    QStringList lines;
+    for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        line.replace(QLatin1String("\\-"), QLatin1String("-"));
+        if (!line.startsWith(QLatin1Char('.'))) {
+            lines << line;
+            continue;
+        }
+        QString joined;
+        QRegularExpressionMatchIterator match = argument.globalMatch(line.section(' ', 1));
+        while (match.hasNext()) {
+            const QRegularExpressionMatch next = match.next();
+            joined += next.hasCaptured(1) ? next.captured(1) : next.captured(2);
+        }
+        lines << joined;
+    }
+    return lines.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+void TestRenderOptions::textsNameTheTablesChoices_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fragment");
+    QTest::addColumn<int>("times");
+
+    const QString ambientOption = "--ambient " + RenderOptions::ambientChoices();
+    const QString ambientFiles = "Resources/{" + RenderOptions::ambientFiles() + "}";
+    const QString help = RenderOptions::helpText();
+    const QString manual = manualText();
+    QVERIFY(!manual.isEmpty());
+    QTest::newRow("help: --ambient") << help << ambientOption << 2;
+    QTest::newRow("help: files") << help << ambientFiles << 1;
+    QTest::newRow("manual: --ambient") << manual << ambientOption << 2;
+    QTest::newRow("manual: files") << manual << ambientFiles << 1;
+}
+
+// The window's box and velmora-render's texts come from the table of sounds; the manual page is
+// written by hand and must say the same.
+void TestRenderOptions::textsNameTheTablesChoices()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, fragment);
+    QFETCH(int, times);
+    QVERIFY2(
+        text.count(fragment) == times,
+        qPrintable(
+            QStringLiteral("\"%1\" is not %2 times in:\n%3").arg(fragment).arg(times).arg(text)));
 }
 
 void TestRenderOptions::colourNames_data()
