@@ -91,7 +91,8 @@ int RenderJob::run(const RenderOptions::Request &request)
 
     const SessionPlan plan =
         SessionPlan::of(ProgramCatalogue::program(request.programNumber), request.seconds);
-    SessionRenderer renderer(plan, request.secondaryTone, ambient.isEmpty() ? nullptr : &ambient);
+    SessionRenderer renderer(plan, request.secondaryTone, request.tone,
+                             ambient.isEmpty() ? nullptr : &ambient);
 
     QString error;
     AudioFileWriter writer;

@@ -10,6 +10,7 @@ using RenderOptions::OutputFormat;
 Q_DECLARE_METATYPE(CommandLine::Action)
 Q_DECLARE_METATYPE(OutputFormat)
 Q_DECLARE_METATYPE(AmbientSound)
+Q_DECLARE_METATYPE(ToneKind)
 
 // velmora-render's command line and the arithmetic around a render, value by value.
 class TestRenderOptions : public QObject
@@ -23,6 +24,8 @@ private slots:
     void lengths();
     void ambients_data();
     void ambients();
+    void tones_data();
+    void tones();
     void formats_data();
     void formats();
     void commandLines_data();
@@ -128,6 +131,27 @@ void TestRenderOptions::ambients()
         QCOMPARE(*found, sound);
 }
 
+void TestRenderOptions::tones_data()
+{
+    QTest::addColumn<QStringList>("toneArguments");
+    QTest::addColumn<ToneKind>("kind");
+
+    QTest::newRow("none given") << QStringList() << ToneKind::Binaural;
+    QTest::newRow("binaural") << QStringList {"--tone", "binaural"} << ToneKind::Binaural;
+    QTest::newRow("isochronic") << QStringList {"--tone", "Isochronic"} << ToneKind::Isochronic;
+    QTest::newRow("monaural") << QStringList {"--tone=MONAURAL"} << ToneKind::Monaural;
+}
+
+void TestRenderOptions::tones()
+{
+    QFETCH(QStringList, toneArguments);
+    QFETCH(ToneKind, kind);
+    const CommandLine line =
+        RenderOptions::parse(QStringList {"--program", "1"} + toneArguments + QStringList {"-"});
+    QCOMPARE(line.action, CommandLine::Action::Render);
+    QCOMPARE(line.request.tone, kind);
+}
+
 void TestRenderOptions::formats_data()
 {
     QTest::addColumn<QString>("path");
@@ -184,6 +208,12 @@ void TestRenderOptions::commandLines_data()
     QTest::newRow("unknown ambient")
         << QStringList {"--program", "1", "--ambient", "sea", "out.wav"} << error
         << "unknown ambient sound \"sea\": use pink, water, rain, lullaby or none";
+    QTest::newRow("unknown tone")
+        << QStringList {"--program", "1", "--tone", "stereo", "out.wav"} << error
+        << "unknown kind of tone \"stereo\": use binaural, isochronic or monaural";
+    QTest::newRow("tone without its value")
+        << QStringList {"--program", "1", "out.wav", "--tone"} << error
+        << "--tone needs one of binaural, isochronic or monaural";
     QTest::newRow("unknown format") << QStringList {"--program", "1", "out.aiff"} << error
                                     << "unknown output format \"out.aiff\"";
     QTest::newRow("no output") << QStringList {"--program", "1"} << error << "no output file";
@@ -259,6 +289,7 @@ void TestRenderOptions::textsNameTheTablesChoices_data()
 
     const QString ambientOption = "--ambient " + RenderOptions::ambientChoices();
     const QString ambientFiles = "Resources/{" + RenderOptions::ambientFiles() + "}";
+    const QString toneOption = "--tone " + RenderOptions::toneChoices();
     const QString help = RenderOptions::helpText();
     const QString manual = manualText();
     QVERIFY(!manual.isEmpty());
@@ -266,6 +297,8 @@ void TestRenderOptions::textsNameTheTablesChoices_data()
     QTest::newRow("help: files") << help << ambientFiles << 1;
     QTest::newRow("manual: --ambient") << manual << ambientOption << 2;
     QTest::newRow("manual: files") << manual << ambientFiles << 1;
+    QTest::newRow("help: --tone") << help << toneOption << 2;
+    QTest::newRow("manual: --tone") << manual << toneOption << 2;
 }
 
 // The window's box and velmora-render's texts come from the table of sounds; the manual page is
