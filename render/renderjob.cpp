@@ -82,7 +82,9 @@ void RenderJob::stopOnSignals()
 int RenderJob::run(const RenderOptions::Request &request)
 {
     AmbientLoop ambient;
-    if (request.ambient != AmbientSound::None) {
+    if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(request.ambient)) {
+        ambient = AmbientLoop::of(Noise::loop(*noise));
+    } else if (request.ambient != AmbientSound::None) {
         QString error;
         ambient = decodeQuietly(AmbientSounds::filePath(request.ambient), &error);
         if (ambient.isEmpty())

@@ -13,15 +13,23 @@ struct Row
     // The build copies and installs every file named here (sound/CMakeLists.txt reads them).
     const char *file;
     const char *label;
+    std::optional<Noise::Colour> noise;
 };
 
 constexpr Row rows[] = {
     {AmbientSound::PinkNoise, "pink", "pinknoise.mp3",
-     QT_TRANSLATE_NOOP("AmbientSound", "Pink Noise")},
-    {AmbientSound::Water, "water", "water.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Water")},
-    {AmbientSound::Rain, "rain", "rain.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Rain")},
-    {AmbientSound::Lullaby, "lullaby", "lullaby.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Lullaby")},
-    {AmbientSound::None, "none", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "None")},
+     QT_TRANSLATE_NOOP("AmbientSound", "Pink Noise"), std::nullopt},
+    {AmbientSound::Water, "water", "water.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Water"),
+     std::nullopt},
+    {AmbientSound::Rain, "rain", "rain.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Rain"),
+     std::nullopt},
+    {AmbientSound::Lullaby, "lullaby", "lullaby.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Lullaby"),
+     std::nullopt},
+    {AmbientSound::BrownNoise, "brown", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "Brown Noise"),
+     Noise::Colour::Brown},
+    {AmbientSound::WhiteNoise, "white", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "White Noise"),
+     Noise::Colour::White},
+    {AmbientSound::None, "none", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "None"), std::nullopt},
 };
 
 constexpr bool rowsInTheEnumsOrder()
@@ -66,6 +74,11 @@ std::optional<AmbientSound> AmbientSounds::fromName(const QString &name)
             return row.sound;
     }
     return std::nullopt;
+}
+
+std::optional<Noise::Colour> AmbientSounds::noiseColour(AmbientSound sound)
+{
+    return rowOf(sound).noise;
 }
 
 QString AmbientSounds::fileName(AmbientSound sound)

@@ -116,6 +116,8 @@ void TestRenderOptions::ambients_data()
     QTest::newRow("water") << "water" << true << AmbientSound::Water;
     QTest::newRow("rain") << "Rain" << true << AmbientSound::Rain;
     QTest::newRow("lullaby") << "LULLABY" << true << AmbientSound::Lullaby;
+    QTest::newRow("brown") << "brown" << true << AmbientSound::BrownNoise;
+    QTest::newRow("white") << "White" << true << AmbientSound::WhiteNoise;
     QTest::newRow("none") << "none" << true << AmbientSound::None;
     QTest::newRow("unknown") << "pinknoise" << false << AmbientSound::None;
 }
@@ -207,7 +209,7 @@ void TestRenderOptions::commandLines_data()
         << "length \"1h\" is not allowed: 5m to 12h55m";
     QTest::newRow("unknown ambient")
         << QStringList {"--program", "1", "--ambient", "sea", "out.wav"} << error
-        << "unknown ambient sound \"sea\": use pink, water, rain, lullaby or none";
+        << "unknown ambient sound \"sea\": use pink, water, rain, lullaby, brown, white or none";
     QTest::newRow("unknown tone")
         << QStringList {"--program", "1", "--tone", "stereo", "out.wav"} << error
         << "unknown kind of tone \"stereo\": use binaural, isochronic or monaural";

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Ohne</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Braunes Rauschen</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Weißes Rauschen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Ruido marrón</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruido blanco</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

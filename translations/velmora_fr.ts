@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Bruit brun</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Bruit blanc</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Rumore marrone</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Rumore bianco</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

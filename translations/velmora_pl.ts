@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Szum brązowy</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Szum biały</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Nenhum</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Ruído marrom</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruído branco</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
