@@ -22,7 +22,7 @@ public:
     bool isPlaying() const;
 
 public slots:
-    void setBeatFrequency(int hertz);
+    void setBeatFrequency(float hertz);
     void setSecondaryTone(bool on);
     // From the first frame of a loop, with the beat and the secondary tone set by then: a change
     // made after this call is heard from the next loop on.
