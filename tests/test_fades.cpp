@@ -9,17 +9,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <algorithm>
-#include <csignal>
 #include <cstdlib>
-#include <ctime>
 #include <memory>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using ReferenceTone::sampleAt;
 
@@ -441,20 +438,13 @@ void TestFades::endFadesAfterAStall()
     // "Ending..." is due a second from now, the end four seconds from now.
     skipStage(4000);
     const qint64 stallFrame = recording->update();
-    const pid_t self = getpid();
-    const pid_t stopper = fork();
-    QVERIFY(stopper >= 0);
-    if (stopper == 0) {
-        const timespec shortly {0, 300 * 1000 * 1000};
-        const timespec stall {2, 0};
-        nanosleep(&shortly, nullptr);
-        kill(self, SIGSTOP);
-        nanosleep(&stall, nullptr);
-        kill(self, SIGCONT);
-        _exit(0);
-    }
-    int status = 0;
-    QTRY_VERIFY_WITH_TIMEOUT(waitpid(stopper, &status, WNOHANG) == stopper, 10000);
+    QProcess stopper;
+    stopper.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("sleep 0.3; kill -STOP %1; sleep 2; kill -CONT %1")
+                       .arg(QCoreApplication::applicationPid())});
+    QVERIFY(stopper.waitForFinished(10000));
+    QCOMPARE(stopper.exitCode(), 0);
     QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
     QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
 
