@@ -60,8 +60,8 @@ public:
     int secondsLeft() const { return timeLeft; }
     // The moment the session was last moved on to, in milliseconds since its start.
     qint64 moment() const { return nowMs; }
-    // From the last moment to the one at which the session finishes by itself, once the time left
-    // reads "Ending..."; 0 before that and once it has stopped.
+    // While the last stage runs, the time from the last moment to the one at which the session
+    // finishes by itself; 0 at any other time.
     int millisecondsToFinish() const;
     // The steps of the 20 ms grid from the last moment to the next at which the time left, the
     // beat or the stage changes, at most a second's worth: how far a session whose colour is not
