@@ -24,6 +24,12 @@ SessionPlayer::SessionPlayer(QObject *parent)
         tone->fadeOut(ms);
         ambientSoundPlayer->fadeOut(ms);
     });
+    connect(ambientSoundPlayer, &AmbientPlayer::ownSoundFailed, this,
+            [this](const AmbientChoice &sound, const QString &message) {
+                if (sound == ambient)
+                    ambient = ambientSoundPlayer->sound();
+                emit ambientSoundFailed(message);
+            });
     connect(tone, &TonePlayer::playingChanged, this, [this](bool playing) {
         if (engine->isRunning())
             emit soundPlayingChanged(playing);
@@ -57,7 +63,7 @@ bool SessionPlayer::isSoundPlaying() const
     return tone->isPlaying();
 }
 
-void SessionPlayer::start(const Program &program, int seconds, AmbientSound sound,
+void SessionPlayer::start(const Program &program, int seconds, const AmbientChoice &sound,
                           bool secondaryTone)
 {
     if (sound != ambient)
@@ -75,7 +81,7 @@ void SessionPlayer::stop()
     engine->stop();
 }
 
-void SessionPlayer::setAmbientSound(AmbientSound sound)
+void SessionPlayer::setAmbientSound(const AmbientChoice &sound)
 {
     ambient = sound;
     ambientSoundPlayer->setSound(sound);

@@ -2,7 +2,7 @@
 #define SESSIONPLAYER_H
 
 #include "session/programcatalogue.h"
-#include "sound/ambientsound.h"
+#include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 #include <QColor>
@@ -29,7 +29,8 @@ public:
     // As last told by timeLeftChanged() and screenColourChanged().
     int secondsLeft() const;
     QColor screenColour() const;
-    AmbientSound ambientSound() const { return ambient; }
+    // As last chosen; an own recording that turns out not to play gives way to the sound before.
+    AmbientChoice ambientSound() const { return ambient; }
     ToneKind toneKind() const { return kind; }
     // The tone reaches the sound server, as last told by soundPlayingChanged().
     bool isSoundPlaying() const;
@@ -40,11 +41,13 @@ public:
 
 public slots:
     // Starts a session of `seconds` (300 to 46,500) of the program; a running one is replaced.
-    void start(const Program &program, int seconds, AmbientSound ambient, bool secondaryTone);
+    void start(const Program &program, int seconds, const AmbientChoice &ambient,
+               bool secondaryTone);
     void stop();
-    // Each takes effect in a running session too: the ambient sound at once, the secondary tone
-    // from the tone's next loop on. Both are kept for the next session.
-    void setAmbientSound(AmbientSound sound);
+    // Each takes effect in a running session too: the ambient sound at once (an own recording once
+    // it is measured, see AmbientPlayer), the secondary tone from the tone's next loop on. Both are
+    // kept for the next session.
+    void setAmbientSound(const AmbientChoice &sound);
     void setSecondaryTone(bool on);
     // From the tone's next loop on in a running session, and for every session after it.
     void setToneKind(ToneKind toneKind);
@@ -62,6 +65,9 @@ signals:
     void stopped(bool atItsEnd);
     // While a session runs: whether its tone can reach the sound server.
     void soundPlayingChanged(bool playing);
+    // An own recording cannot play: one sentence for the user. The sound before it plays on, and
+    // ambientSound() is that sound again.
+    void ambientSoundFailed(const QString &message);
 
 private:
     void silence();
@@ -69,7 +75,7 @@ private:
     Session *engine;
     TonePlayer *tone;
     AmbientPlayer *ambientSoundPlayer;
-    AmbientSound ambient = AmbientSound::PinkNoise;
+    AmbientChoice ambient = AmbientSound::PinkNoise;
     ToneKind kind = ToneKind::Binaural;
 };
 
