@@ -7,11 +7,16 @@
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
+#include "sound/ownsound.h"
 
 #include <QActionGroup>
 #include <QButtonGroup>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTextDocument>
 #include <QTimer>
@@ -24,8 +29,9 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
 {
     ui->setupUi(this);
     for (AmbientSound sound : AmbientSounds::all())
-        ui->comboBox->addItem(AmbientSounds::label(sound), int(sound));
-    ui->comboBox->setCurrentIndex(ui->comboBox->findData(int(player.ambientSound())));
+        ui->comboBox->addItem(AmbientSounds::label(sound), AmbientChoice(sound).name());
+    ui->comboBox->addItem(tr("Your Own Sound..."));
+    restoreAmbientSound();
     player.setToneKind(SoundSettings::toneKind());
     addSoundMenu();
     connectForm();
@@ -47,8 +53,7 @@ void MainWindow::connectForm()
     connect(ui->startButton, &QPushButton::clicked, this, &MainWindow::startOrStopSession);
     connect(ui->Tone, &QCheckBox::clicked, this, &MainWindow::changeSecondaryTone);
     connect(ui->Visualizer, &QCheckBox::clicked, this, &MainWindow::showSessionScreenIfRunning);
-    connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
-            [this] { player.setAmbientSound(AmbientSound(ui->comboBox->currentData().toInt())); });
+    connect(ui->comboBox, &QComboBox::currentIndexChanged, this, &MainWindow::chooseAmbientItem);
 }
 
 void MainWindow::connectPlayer()
@@ -58,6 +63,7 @@ void MainWindow::connectPlayer()
     connect(&player, &SessionPlayer::screenColourChanged, this, &MainWindow::showScreenColour);
     connect(&player, &SessionPlayer::soundPlayingChanged, this, &MainWindow::showSoundPlaying);
     connect(&player, &SessionPlayer::stopped, this, &MainWindow::showStopped);
+    connect(&player, &SessionPlayer::ambientSoundFailed, this, &MainWindow::showAmbientSoundFailed);
 }
 
 // One choice of tone kind for every program, from the table of kinds.
@@ -119,8 +125,7 @@ void MainWindow::startSession()
 {
     if (ui->Visualizer->checkState() != Qt::Unchecked)
         showSessionScreen();
-    player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(),
-                 AmbientSound(ui->comboBox->currentData().toInt()),
+    player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(), chosenAmbientSound(),
                  ui->Tone->checkState() != Qt::Unchecked);
 }
 
@@ -128,6 +133,90 @@ void MainWindow::startSession()
 int MainWindow::chosenSeconds() const
 {
     return ui->hours->currentIndex() * 3600 + (ui->minutes->currentIndex() + 1) * 5 * 60;
+}
+
+// The last choice comes back; an own recording whose file has gone since gives way to Pink Noise,
+// and the status bar says so. The setting keeps the file, which may be back at the next start,
+// on a drive mounted again.
+void MainWindow::restoreAmbientSound()
+{
+    AmbientChoice sound = SoundSettings::ambientSound();
+    if (sound.isOwnSound() && !QFileInfo::exists(sound.ownFile())) {
+        ui->statusBar->showMessage(
+            tr("Your own sound \"%1\" is gone: Pink Noise plays instead.").arg(sound.label()));
+        sound = AmbientSound::PinkNoise;
+    }
+    showAmbientSound(sound);
+    player.setAmbientSound(sound);
+}
+
+void MainWindow::chooseAmbientItem(int index)
+{
+    const QVariant name = ui->comboBox->itemData(index);
+    if (name.isValid()) {
+        changeAmbientSound(AmbientChoice::fromName(name.toString()));
+        return;
+    }
+    const QString path = askForOwnSound();
+    if (path.isEmpty()) {
+        showAmbientSound(player.ambientSound());
+        return;
+    }
+    const AmbientChoice sound = AmbientChoice::ownSound(path);
+    showAmbientSound(sound);
+    changeAmbientSound(sound);
+}
+
+void MainWindow::changeAmbientSound(const AmbientChoice &sound)
+{
+    player.setAmbientSound(sound);
+    SoundSettings::setAmbientSound(sound);
+}
+
+// An own recording has one item of its own, just above "Your Own Sound...", named by its file.
+void MainWindow::showAmbientSound(const AmbientChoice &sound)
+{
+    const QSignalBlocker quiet(ui->comboBox);
+    int index = ui->comboBox->findData(sound.name());
+    if (index < 0) {
+        const int ownItem = ui->comboBox->count() - 2;
+        const QVariant shown = ui->comboBox->itemData(ownItem);
+        if (AmbientChoice::fromName(shown.toString()).isOwnSound()) {
+            ui->comboBox->setItemText(ownItem, sound.label());
+            ui->comboBox->setItemData(ownItem, sound.name());
+            index = ownItem;
+        } else {
+            index = ownItem + 1;
+            ui->comboBox->insertItem(index, sound.label(), sound.name());
+        }
+        ui->comboBox->setItemData(index, sound.ownFile(), Qt::ToolTipRole);
+    }
+    ui->comboBox->setCurrentIndex(index);
+}
+
+// What plays is what played before; the box and the settings say so again.
+void MainWindow::showAmbientSoundFailed(const QString &message)
+{
+    ui->statusBar->showMessage(message);
+    showAmbientSound(player.ambientSound());
+    SoundSettings::setAmbientSound(player.ambientSound());
+}
+
+AmbientChoice MainWindow::chosenAmbientSound() const
+{
+    const QVariant name = ui->comboBox->currentData();
+    return name.isValid() ? AmbientChoice::fromName(name.toString()) : player.ambientSound();
+}
+
+QString MainWindow::askForOwnSound()
+{
+    const AmbientChoice current = player.ambientSound();
+    const QString folder = current.isOwnSound()
+        ? QFileInfo(current.ownFile()).absolutePath()
+        : QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    const QString filters = tr("Sound files (%1)").arg(OwnSound::fileNamePatterns().join(' ')) +
+        QLatin1String(";;") + tr("All files (*)");
+    return QFileDialog::getOpenFileName(this, tr("Choose Your Own Sound"), folder, filters);
 }
 
 void MainWindow::changeSecondaryTone(bool on)

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 #include <QMainWindow>
@@ -43,6 +44,15 @@ private:
     void startOrStopSession();
     void startSession();
     int chosenSeconds() const;
+    // The ambient box: the table's sounds, the own recording once there is one, and "Your Own
+    // Sound...", which asks for a file.
+    void restoreAmbientSound();
+    void chooseAmbientItem(int index);
+    void changeAmbientSound(const AmbientChoice &sound);
+    void showAmbientSound(const AmbientChoice &sound);
+    void showAmbientSoundFailed(const QString &message);
+    AmbientChoice chosenAmbientSound() const;
+    QString askForOwnSound();
     void changeSecondaryTone(bool on);
     void changeToneKind(ToneKind kind);
     void showSessionScreenIfRunning(bool checked);

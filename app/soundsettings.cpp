@@ -5,6 +5,7 @@
 namespace {
 
 const char toneKey[] = "sound/tone";
+const char ambientKey[] = "sound/ambient";
 
 QSettings settings()
 {
@@ -22,4 +23,14 @@ ToneKind SoundSettings::toneKind()
 void SoundSettings::setToneKind(ToneKind kind)
 {
     settings().setValue(QLatin1String(toneKey), ToneKinds::name(kind));
+}
+
+AmbientChoice SoundSettings::ambientSound()
+{
+    return AmbientChoice::fromName(settings().value(QLatin1String(ambientKey)).toString());
+}
+
+void SoundSettings::setAmbientSound(const AmbientChoice &sound)
+{
+    settings().setValue(QLatin1String(ambientKey), sound.name());
 }

@@ -1,6 +1,7 @@
 #ifndef SOUNDSETTINGS_H
 #define SOUNDSETTINGS_H
 
+#include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 // The choices of sound the window keeps from one run to the next, in Velmora's settings file
@@ -11,6 +12,11 @@ namespace SoundSettings {
 // Binaural until the user chooses another.
 ToneKind toneKind();
 void setToneKind(ToneKind kind);
+
+// Pink Noise until the user chooses another; an own recording by its path, whether or not the
+// file is still there.
+AmbientChoice ambientSound();
+void setAmbientSound(const AmbientChoice &sound);
 
 } // namespace SoundSettings
 

@@ -38,6 +38,12 @@ SessionPlayer::SessionPlayer(QObject *parent)
     // Tone and ambient sound fade out over the seconds that read "Ending...", and are silent when
     // the session stops by itself.
     connect(engine, &Session::ending, this, &SessionPlayer::fadeOut);
+    connect(ambientSoundPlayer, &AmbientPlayer::ownSoundFailed, this,
+            [this](const AmbientChoice &sound, const QString &message) {
+                if (sound == ambient)
+                    ambient = ambientSoundPlayer->sound();
+                emit ambientSoundFailed(message);
+            });
     connect(tone, &TonePlayer::playingChanged, this, [this](bool playing) {
         if (engine->isRunning())
             emit soundPlayingChanged(playing);
@@ -89,7 +95,7 @@ void SessionPlayer::setSelfTicking(bool on)
 
 // The engine tells the tone its first beat and secondary tone as it starts, before the tone plays
 // its first frame.
-void SessionPlayer::start(const Program &program, int seconds, AmbientSound sound,
+void SessionPlayer::start(const Program &program, int seconds, const AmbientChoice &sound,
                           bool secondaryTone)
 {
     startedAt = clock();
@@ -97,15 +103,15 @@ void SessionPlayer::start(const Program &program, int seconds, AmbientSound soun
     play(sound);
 }
 
-void SessionPlayer::start(const QString &programName, const StagePlan &plan, AmbientSound sound,
-                          bool secondaryTone)
+void SessionPlayer::start(const QString &programName, const StagePlan &plan,
+                          const AmbientChoice &sound, bool secondaryTone)
 {
     startedAt = clock();
     engine->start(programName, plan, secondaryTone);
     play(sound);
 }
 
-void SessionPlayer::play(AmbientSound sound)
+void SessionPlayer::play(const AmbientChoice &sound)
 {
     if (sound != ambient)
         setAmbientSound(sound);
@@ -120,7 +126,7 @@ void SessionPlayer::stop()
     engine->stop();
 }
 
-void SessionPlayer::setAmbientSound(AmbientSound sound)
+void SessionPlayer::setAmbientSound(const AmbientChoice &sound)
 {
     ambient = sound;
     ambientSoundPlayer->setSound(sound);

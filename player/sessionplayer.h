@@ -3,7 +3,7 @@
 
 #include "session/programcatalogue.h"
 #include "session/stageplan.h"
-#include "sound/ambientsound.h"
+#include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 #include <QColor>
@@ -41,7 +41,8 @@ public:
     // As last told by timeLeftChanged() and screenColourChanged().
     int secondsLeft() const;
     QColor screenColour() const;
-    AmbientSound ambientSound() const { return ambient; }
+    // As last chosen; an own recording that turns out not to play gives way to the sound before.
+    AmbientChoice ambientSound() const { return ambient; }
     ToneKind toneKind() const { return kind; }
     // The tone reaches the sound server, as last told by soundPlayingChanged().
     bool isSoundPlaying() const;
@@ -58,15 +59,17 @@ public:
 public slots:
     // Starts a session of `seconds` (300 to 46,500) of a built-in program; a running one is
     // replaced.
-    void start(const Program &program, int seconds, AmbientSound ambient, bool secondaryTone);
+    void start(const Program &program, int seconds, const AmbientChoice &ambient,
+               bool secondaryTone);
     // Starts a session of a plan of stages, named `programName`; it lasts as long as its stages
     // together. A running one is replaced.
-    void start(const QString &programName, const StagePlan &plan, AmbientSound ambient,
+    void start(const QString &programName, const StagePlan &plan, const AmbientChoice &ambient,
                bool secondaryTone);
     void stop();
-    // Each takes effect in a running session too: the ambient sound at once, the secondary tone
-    // from the tone's next loop on. Both are kept for the next session.
-    void setAmbientSound(AmbientSound sound);
+    // Each takes effect in a running session too: the ambient sound at once (an own recording once
+    // it is measured, see AmbientPlayer), the secondary tone from the tone's next loop on. Both are
+    // kept for the next session.
+    void setAmbientSound(const AmbientChoice &sound);
     void setSecondaryTone(bool on);
     // From the tone's next loop on in a running session, and for every session after it.
     void setToneKind(ToneKind toneKind);
@@ -88,9 +91,12 @@ signals:
     void stopped(bool atItsEnd);
     // While a session runs: whether its tone can reach the sound server.
     void soundPlayingChanged(bool playing);
+    // An own recording cannot play: one sentence for the user. The sound before it plays on, and
+    // ambientSound() is that sound again.
+    void ambientSoundFailed(const QString &message);
 
 private:
-    void play(AmbientSound sound);
+    void play(const AmbientChoice &sound);
     void fadeOut(int ms);
     void scheduleNextTick();
     void silence();
@@ -98,7 +104,7 @@ private:
     Session *engine;
     TonePlayer *tone;
     AmbientPlayer *ambientSoundPlayer;
-    AmbientSound ambient = AmbientSound::PinkNoise;
+    AmbientChoice ambient = AmbientSound::PinkNoise;
     ToneKind kind = ToneKind::Binaural;
     QTimer ticker;
     Clock clock;

@@ -6,6 +6,8 @@
 #include "render/sessionrenderer.h"
 #include "sound/ambientloop.h"
 #include "sound/ambientsound.h"
+#include "sound/noise.h"
+#include "sound/ownsound.h"
 #include "sound/tone.h"
 
 #include <csignal>
@@ -46,10 +48,24 @@ private:
     int saved;
 };
 
-AmbientLoop decodeQuietly(const QString &path, QString *error)
+std::unique_ptr<AmbientSource> decodeQuietly(const QString &path, QString *error)
 {
     const QuietStandardError quiet;
-    return AmbientLoop::decode(path, error);
+    auto loop = std::make_unique<AmbientLoop>(AmbientLoop::decode(path, error));
+    if (loop->isEmpty())
+        return nullptr;
+    return loop;
+}
+
+// A pass over the whole recording to measure it, then a stream from its start.
+std::unique_ptr<AmbientSource> loadQuietly(const QString &path, QString *error)
+{
+    const QuietStandardError quiet;
+    OwnSound::Problem problem = OwnSound::Problem::None;
+    std::unique_ptr<AmbientSource> loop = OwnSoundLoop::load(path, &problem);
+    if (!loop)
+        *error = OwnSound::problemText(problem, path);
+    return loop;
 }
 
 int fail(const QString &message)
@@ -73,18 +89,19 @@ QString summary(const RenderOptions::Request &request, const QString &programNam
 int render(const RenderOptions::Request &request, const QString &programName,
            const SessionPlan &plan)
 {
-    AmbientLoop ambient;
-    if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(request.ambient)) {
-        ambient = AmbientLoop::of(Noise::loop(*noise));
-    } else if (request.ambient != AmbientSound::None) {
-        QString error;
-        ambient = decodeQuietly(AmbientSounds::filePath(request.ambient), &error);
-        if (ambient.isEmpty())
-            return fail(error);
-    }
+    std::unique_ptr<AmbientSource> ambient;
+    const AmbientSound tableSound = request.ambient.sound();
+    QString ambientError;
+    if (request.ambient.isOwnSound())
+        ambient = loadQuietly(request.ambient.ownFile(), &ambientError);
+    else if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(tableSound))
+        ambient = std::make_unique<AmbientLoop>(AmbientLoop::of(Noise::loop(*noise)));
+    else if (tableSound != AmbientSound::None)
+        ambient = decodeQuietly(AmbientSounds::filePath(tableSound), &ambientError);
+    if (!ambientError.isEmpty())
+        return fail(ambientError);
 
-    SessionRenderer renderer(plan, request.secondaryTone, request.tone,
-                             ambient.isEmpty() ? nullptr : &ambient);
+    SessionRenderer renderer(plan, request.secondaryTone, request.tone, ambient.get());
 
     QString error;
     AudioFileWriter writer;

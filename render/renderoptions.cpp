@@ -117,9 +117,9 @@ std::optional<int> RenderOptions::sessionSeconds(const QString &text)
     return secondsForMinutes(60 * match.captured(1).toInt() + minutes);
 }
 
-std::optional<AmbientSound> RenderOptions::ambientSound(const QString &text)
+AmbientChoice RenderOptions::ambientChoice(const QString &text)
 {
-    return AmbientSounds::fromName(text);
+    return AmbientChoice::fromName(text);
 }
 
 std::optional<RenderOptions::OutputFormat> RenderOptions::outputFormatFor(const QString &path)
@@ -213,13 +213,10 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
                                   .arg(value, QLatin1String(lengthsAccepted)));
             request.seconds = *seconds;
         } else if (option == QLatin1String("--ambient")) {
-            if (!takeValue())
-                return failed(QStringLiteral("--ambient needs one of %1").arg(ambientsAccepted()));
-            const std::optional<AmbientSound> sound = ambientSound(value);
-            if (!sound)
-                return failed(QStringLiteral("unknown ambient sound \"%1\": use %2")
-                                  .arg(value, ambientsAccepted()));
-            request.ambient = *sound;
+            if (!takeValue() || value.isEmpty())
+                return failed(QStringLiteral("--ambient needs one of %1, or a sound file")
+                                  .arg(ambientsAccepted()));
+            request.ambient = ambientChoice(value);
         } else if (option == QLatin1String("--tone")) {
             if (!takeValue())
                 return failed(QStringLiteral("--tone needs one of %1").arg(tonesAccepted()));
@@ -316,7 +313,7 @@ QString RenderOptions::helpText()
 
 SYNOPSIS
     velmora-render --program NAME|NUMBER [--duration LENGTH]
-                   [--ambient %1]
+                   [--ambient %1|FILE]
                    [--tone %3]
                    [--no-secondary-tone] [--quiet] OUTPUT
     velmora-render --list
@@ -336,8 +333,13 @@ OPTIONS
         The session's length, one the window offers: 5 minutes to 12 hours 55 minutes in
         5-minute steps, with 5 to 55 minutes past the hour. Written 1h30m, 90m, 1:30 (hours and
         minutes) or 5m. Default 5m.
-    --ambient %1
-        The ambient sound under the tone. Default pink, as in the window.
+    --ambient %1|FILE
+        The ambient sound under the tone. Default pink, as in the window. Any other value is
+        a sound file of your own (WAV, FLAC, Ogg, Opus, MP3...; write ./pink for a file named
+        like a sound above): it is measured first, brought to the level of the other sounds,
+        mixed to stereo at 44.1 kHz and looped with its end crossfading into its start, as
+        the window's "Your Own Sound..." plays it. A file that cannot play ends the render
+        with a message and exit status 2.
     --tone %3
         How the beat reaches the ear: binaural (the default) plays the carrier in the left ear
         and carrier plus beat in the right, for headphones; isochronic pulses one carrier in

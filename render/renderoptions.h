@@ -2,7 +2,7 @@
 #define RENDEROPTIONS_H
 
 #include "session/colour.h"
-#include "sound/ambientsound.h"
+#include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 #include <QString>
@@ -21,8 +21,9 @@ std::optional<int> programNumber(const QString &text);
 // the window offers: 5 to 55 minutes past each hour from 0 to 12.
 std::optional<int> sessionSeconds(const QString &text);
 
-// "pink", "water", "rain", "lullaby", "none", in any case.
-std::optional<AmbientSound> ambientSound(const QString &text);
+// A name of the table of sounds ("pink", "water"... "none") in any case, or else the path of
+// the user's own recording.
+AmbientChoice ambientChoice(const QString &text);
 
 // The output format follows the file's extension, in any case; "-" is WAV on standard output.
 enum class OutputFormat { Wav, Flac, Ogg, Opus, Mp3 };
@@ -39,7 +40,7 @@ struct Request
 {
     int programNumber = 0;
     int seconds = 5 * 60;
-    AmbientSound ambient = AmbientSound::PinkNoise;
+    AmbientChoice ambient = AmbientSound::PinkNoise;
     ToneKind tone = ToneKind::Binaural;
     bool secondaryTone = true;
     bool quiet = false;

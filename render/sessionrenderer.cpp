@@ -1,12 +1,12 @@
 #include "render/sessionrenderer.h"
 
 #include "render/mix.h"
-#include "sound/ambientloop.h"
+#include "sound/ambientsource.h"
 #include "sound/fade.h"
 #include "sound/tone.h"
 
 SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, ToneKind kind,
-                                 AmbientLoop *ambient)
+                                 AmbientSource *ambient)
     : plan(plan)
     , ambient(ambient)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)

@@ -6,7 +6,7 @@
 
 #include <QVector>
 
-class AmbientLoop;
+class AmbientSource;
 
 // Produces a session's sound as the player plays it: loop k of the tone is the generator's loop
 // of the kind asked for with the beat of loop k, played from its first frame to its last, and the
@@ -17,7 +17,7 @@ class SessionRenderer
 public:
     // ambient may be null for no ambient sound; it is played from its start.
     SessionRenderer(const SessionPlan &plan, bool secondaryTone, ToneKind kind,
-                    AmbientLoop *ambient);
+                    AmbientSource *ambient);
 
     qint64 totalFrames() const { return total; }
     qint64 renderedFrames() const { return rendered; }
@@ -31,7 +31,7 @@ public:
 
 private:
     SessionPlan plan;
-    AmbientLoop *ambient;
+    AmbientSource *ambient;
     Generator generator;
     qint64 total;
     qint64 endingFrame;

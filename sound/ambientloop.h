@@ -1,6 +1,8 @@
 #ifndef AMBIENTLOOP_H
 #define AMBIENTLOOP_H
 
+#include "sound/ambientsource.h"
+
 #include <QString>
 #include <QVector>
 
@@ -12,13 +14,13 @@ struct sf_private_tag;
 // on from where the last one stopped and wraps from the last frame straight to the first, so the
 // seam has no gap and no repeated frame. A file is decoded once, with libsndfile, into memory:
 // all at once, or a little ahead of each copy on the first pass, so that a player starts at once.
-class AmbientLoop
+class AmbientLoop : public AmbientSource
 {
 public:
     AmbientLoop();
     AmbientLoop(AmbientLoop &&other) noexcept;
     AmbientLoop &operator=(AmbientLoop &&other) noexcept;
-    ~AmbientLoop();
+    ~AmbientLoop() override;
 
     // Opens the file (MP3, WAV, FLAC, Ogg...) and decodes it as it is copied. A mono file plays in
     // both channels. On failure the loop is empty and error names the file and the problem.
@@ -36,8 +38,8 @@ public:
     // Copies count frames from the loop position on into out (2 × count samples) and advances
     // the position, wrapping as often as needed. A file that turns out to hold no sound gives
     // silence.
-    void copyFrames(qint16 *out, qint64 count);
-    void rewind() { positionFrames = 0; }
+    void copyFrames(qint16 *out, qint64 count) override;
+    void rewind() override { positionFrames = 0; }
 
 private:
     // Appends at least `frames` more frames to the samples, or all that is left of the file.

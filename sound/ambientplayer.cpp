@@ -1,6 +1,9 @@
 #include "sound/ambientplayer.h"
 
+#include "sound/ambientloop.h"
 #include "sound/logging.h"
+#include "sound/noise.h"
+#include "sound/ownsound.h"
 #include "sound/soundoutput.h"
 #include "sound/tone.h"
 
@@ -10,34 +13,91 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     , device(new LoopDevice)
     , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
 {
+    loader.setMaxThreadCount(1);
 }
 
-AmbientPlayer::~AmbientPlayer() = default;
+// The pool waits for a measurement that runs; cancelled, it stops within a read.
+AmbientPlayer::~AmbientPlayer()
+{
+    cancelLoading();
+    loader.waitForDone();
+}
 
 bool AmbientPlayer::isPlaying() const
 {
     return output->isPlaying();
 }
 
-void AmbientPlayer::setSound(AmbientSound sound)
+void AmbientPlayer::setSound(const AmbientChoice &sound)
 {
-    changeTo(AmbientSounds::filePath(sound), AmbientSounds::noiseColour(sound));
+    if (sound.isOwnSound()) {
+        if (sound != current && loading != sound)
+            loadOwnSound(sound);
+        return;
+    }
+    cancelLoading();
+    changeTo(sound, AmbientSounds::filePath(sound.sound()), 1);
 }
 
 void AmbientPlayer::setFile(const QString &path)
 {
-    changeTo(path, std::nullopt);
+    cancelLoading();
+    changeTo(AmbientSound::None, path, 1);
 }
 
-void AmbientPlayer::changeTo(const QString &path, std::optional<Noise::Colour> noise)
+void AmbientPlayer::cancelLoading()
 {
-    if (path == currentFile && noise == currentNoise)
+    if (loadCancelled)
+        loadCancelled->store(true);
+    loadCancelled.reset();
+    loading.reset();
+}
+
+void AmbientPlayer::loadOwnSound(const AmbientChoice &sound)
+{
+    cancelLoading();
+    loading = sound;
+    loadCancelled = std::make_shared<std::atomic_bool>(false);
+    loader.start([this, sound, cancelled = loadCancelled] {
+        OwnSound::Problem problem = OwnSound::Problem::None;
+        const std::shared_ptr<OwnSoundLoop> loop =
+            OwnSoundLoop::load(sound.ownFile(), &problem, cancelled.get());
+        if (problem == OwnSound::Problem::Cancelled)
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, sound, cancelled, loop, problem] {
+                if (cancelled->load())
+                    return;
+                loadCancelled.reset();
+                loading.reset();
+                if (!loop) {
+                    const QString message = OwnSound::problemText(problem, sound.ownFile());
+                    qCWarning(lcSound, "%s", qPrintable(message));
+                    emit ownSoundFailed(sound, message);
+                    return;
+                }
+                changeTo(sound, QString(), loop->gain(), loop);
+                emit ownSoundReady(sound);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void AmbientPlayer::changeTo(const AmbientChoice &sound, const QString &path, double gain,
+                             std::shared_ptr<AmbientSource> ready)
+{
+    if (sound == current && path == currentFile)
         return;
+    current = sound;
     currentFile = path;
-    currentNoise = noise;
-    if (!playing)
-        return;
-    const std::shared_ptr<AmbientLoop> loop = openLoop();
+    ownGain = gain;
+    if (playing)
+        crossfadeTo(ready ? std::move(ready) : openLoop());
+}
+
+void AmbientPlayer::crossfadeTo(const std::shared_ptr<AmbientSource> &loop)
+{
     output->rewriteQueued([device = device, loop](qint16 *queued, qint64 queuedFrames) {
         device->mixer.crossfadeTo(loop, queued, queuedFrames);
     });
@@ -52,7 +112,7 @@ void AmbientPlayer::play()
     if (playing)
         return;
     playing = true;
-    const std::shared_ptr<AmbientLoop> loop = openLoop();
+    const std::shared_ptr<AmbientSource> loop = openLoop();
     // Queued in the output's thread, so before the output's own start; no loop leaves the mixer
     // silent, with nothing of an earlier session to fade out.
     QMetaObject::invokeMethod(device, [device = device, loop] { device->mixer.fadeIn(loop); });
@@ -77,12 +137,21 @@ void AmbientPlayer::fadeOut(int ms)
         output->fadeOut(ms);
 }
 
-// Every start plays the file from its beginning, as a player would. Opening it reads no more
+// Every start plays the sound from its beginning, as a player would. Opening a file reads no more
 // than its first frames, so it costs the caller's thread next to nothing.
-std::shared_ptr<AmbientLoop> AmbientPlayer::openLoop() const
+std::shared_ptr<AmbientSource> AmbientPlayer::openLoop() const
 {
-    if (currentNoise)
-        return std::make_shared<AmbientLoop>(AmbientLoop::of(Noise::loop(*currentNoise)));
+    if (current.isOwnSound()) {
+        OwnSound::Problem problem = OwnSound::Problem::None;
+        std::shared_ptr<AmbientSource> loop =
+            OwnSoundLoop::open(current.ownFile(), ownGain, &problem);
+        if (!loop)
+            qCWarning(lcSound, "%s: the ambient sound stays silent",
+                      qPrintable(OwnSound::problemText(problem, current.ownFile())));
+        return loop;
+    }
+    if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(current.sound()))
+        return std::make_shared<AmbientLoop>(AmbientLoop::of(Noise::loop(*noise)));
     if (currentFile.isEmpty())
         return nullptr;
     QString error;

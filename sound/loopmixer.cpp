@@ -14,7 +14,7 @@ qint16 roundedSample(double value)
 
 } // namespace
 
-void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
+void LoopMixer::fadeIn(std::shared_ptr<AmbientSource> loop)
 {
     current = std::move(loop);
     outgoing = {};
@@ -24,7 +24,8 @@ void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
 // What the mix was to play next fades out: the rest of a handover that runs, mixed ahead now as
 // far as the new one can be heard, then the loop it led to. Over the queued frames it is the mix as
 // it was that fades out.
-void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued, qint64 queuedFrames)
+void LoopMixer::crossfadeTo(std::shared_ptr<AmbientSource> loop, qint16 *queued,
+                            qint64 queuedFrames)
 {
     queuedFrames = qMax<qint64>(0, queuedFrames);
     Outgoing next;

@@ -1,7 +1,7 @@
 #ifndef LOOPMIXER_H
 #define LOOPMIXER_H
 
-#include "sound/ambientloop.h"
+#include "sound/ambientsource.h"
 
 #include <QVector>
 
@@ -18,12 +18,12 @@ class LoopMixer
 {
 public:
     // Plays `loop` alone, fading in from silence over Fade::ambientFadeInMs.
-    void fadeIn(std::shared_ptr<AmbientLoop> loop);
+    void fadeIn(std::shared_ptr<AmbientSource> loop);
     // Hands over from whatever plays to `loop` over Fade::crossfadeMs, with equal power; a null
     // loop fades out to silence. The last `queuedFrames` frames of the mix, given back in `queued`,
     // are not heard yet: the handover starts at the first of them, and they are mixed again in
     // place, the mix they held fading out under the new loop's start.
-    void crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued = nullptr,
+    void crossfadeTo(std::shared_ptr<AmbientSource> loop, qint16 *queued = nullptr,
                      qint64 queuedFrames = 0);
 
     // Copies the next `frameCount` frames of the mix into out, as interleaved stereo.
@@ -40,7 +40,7 @@ private:
     {
         QVector<qint16> mixedAhead;
         qint64 mixedAheadRead = 0;
-        std::shared_ptr<AmbientLoop> loop;
+        std::shared_ptr<AmbientSource> loop;
         bool sounds() const { return loop || mixedAheadRead < qint64(mixedAhead.size() / 2); }
         void copyFrames(qint16 *out, qint64 frameCount);
     };
@@ -50,7 +50,7 @@ private:
     void beginFade(Curve curve, int ms);
     bool handingOver() const { return fadeFrame < fadeLength; }
 
-    std::shared_ptr<AmbientLoop> current;
+    std::shared_ptr<AmbientSource> current;
     Outgoing outgoing;
     Curve curve = Curve::FadeIn;
     qint64 fadeFrame = 0;

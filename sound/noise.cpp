@@ -1,5 +1,6 @@
 #include "sound/noise.h"
 
+#include "sound/ambientlevel.h"
 #include "sound/tone.h"
 
 #include <QtGlobal>
@@ -13,13 +14,6 @@ namespace {
 
 const int loopFrames = Noise::loopSeconds * Tone::framesPerSecond;
 const double pi = 3.141592653589793;
-// The ambient layer's loudness, as tools/make-ambient-sounds makes the shipped files.
-const double layerLoudness = -27.0;
-// Full scale less the tone's peak is the room left for an ambient sample; this keeps a margin
-// below it, as the shipped files keep it. Brown noise at the layer's loudness has a few peaks in a
-// thousand above the knee: they bend smoothly towards the ceiling instead of being cut flat.
-const double ceiling = 6000.0 / 32768.0;
-const double knee = 4500.0 / 32768.0;
 // Where brown noise stops rising towards the low end: below this it is flat, so that its power
 // stays finite and it has no DC. Below 40 Hz the loudness measure hardly counts it, and more of it
 // there would only raise the peaks.
@@ -120,16 +114,6 @@ double weightedMeanSquare(const Channel &samples)
     return sum / loopFrames;
 }
 
-// Unchanged up to the knee, then bending towards the ceiling, which it never reaches.
-double limited(double sample)
-{
-    const double size = std::abs(sample);
-    if (size <= knee)
-        return sample;
-    return std::copysign(knee + (ceiling - knee) * std::tanh((size - knee) / (ceiling - knee)),
-                         sample);
-}
-
 QVector<qint16> make(Noise::Colour colour)
 {
     const bool isBrown = colour == Noise::Colour::Brown;
@@ -140,12 +124,13 @@ QVector<qint16> make(Noise::Colour colour)
     // gating leaves as it is.
     const double loudness =
         -0.691 + 10 * std::log10(weightedMeanSquare(left) + weightedMeanSquare(right));
-    const double gain = std::pow(10.0, (layerLoudness - loudness) / 20);
+    // Brown noise at the layer's loudness has a few peaks in a thousand above the limiter's knee.
+    const double gain = AmbientLevel::gainFor(loudness);
 
     QVector<qint16> samples(2 * loopFrames);
     for (int i = 0; i < loopFrames; ++i) {
-        samples[2 * i] = qint16(std::lround(32768 * limited(gain * left[i])));
-        samples[2 * i + 1] = qint16(std::lround(32768 * limited(gain * right[i])));
+        samples[2 * i] = qint16(std::lround(32768 * AmbientLevel::limited(gain * left[i])));
+        samples[2 * i + 1] = qint16(std::lround(32768 * AmbientLevel::limited(gain * right[i])));
     }
     return samples;
 }

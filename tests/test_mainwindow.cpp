@@ -165,8 +165,9 @@ void TestMainWindow::widgetTree()
 void TestMainWindow::comboBoxItems_data()
 {
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("comboBox") << QStringList {"Pink Noise",  "Water",       "Rain", "Lullaby",
-                                              "Brown Noise", "White Noise", "None"};
+    QTest::newRow("comboBox") << QStringList {
+        "Pink Noise",  "Water",       "Rain", "Lullaby",
+        "Brown Noise", "White Noise", "None", "Your Own Sound..."};
     QStringList hours;
     for (int h = 0; h <= 12; ++h)
         hours << QStringLiteral("%1 h").arg(h);

@@ -153,6 +153,7 @@ private slots:
     void planOfStagesFollowsItsStages();
     void toneIsTheWindowsLoops();
     void ambientLoopsSeamlesslyWithoutClipping();
+    void ownSoundPlaysUnderTheTone();
     void toneKindsAsTheEarHearsThem_data();
     void toneKindsAsTheEarHearsThem();
     void formatsOpenAgain_data();
@@ -386,6 +387,32 @@ double strongestSwing(const QVector<double> &envelope, double samplesPerSecond)
 
 } // namespace
 
+// A recording of the user's own, mono at 22.05 kHz: the file minus the tone is the recording,
+// never silent and never past the room the tone leaves.
+void TestRender::ownSoundPlaysUnderTheTone()
+{
+    const QString own = freshFolder("own") + "/brook.wav";
+    QProcess sox;
+    sox.start("sox", {"-R", "-n", "-r", "22050", "-c", "1", own, "synth", "7", "brownnoise"});
+    QVERIFY(sox.waitForFinished(30000) && sox.exitCode() == 0);
+    const QString output = freshFolder("ownrender") + "/own.wav";
+    const Run run = render({"--program", "Deep Sleep", "--ambient", own, output});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const auto mixed = readSound(output);
+    const auto tone = readSound(toneOnlyWav);
+    QCOMPARE(mixed.samples.size(), tone.samples.size());
+    int loudest = 0;
+    const int second = 2 * 44100;
+    for (int start = 0; start + second <= 270 * second; start += second) {
+        int loudestThisSecond = 0;
+        for (int i = start; i < start + second; ++i)
+            loudestThisSecond = qMax(loudestThisSecond, qAbs(mixed.samples[i] - tone.samples[i]));
+        QVERIFY2(loudestThisSecond > 100, qPrintable(QString::number(start / second)));
+        loudest = qMax(loudest, loudestThisSecond);
+    }
+    QVERIFY2(loudest <= 6000, qPrintable(QString::number(loudest)));
+}
+
 void TestRender::toneKindsAsTheEarHearsThem_data()
 {
     QTest::addColumn<QString>("kind");
@@ -540,6 +567,13 @@ void TestRender::errorsLeaveNoFile_data()
         << QStringList {"--program", "3", "--ambient", "water", output}
         << Arrangement::WaterNotSound
         << "ambient file RESOURCES/water.mp3: is not a sound file that can be decoded";
+    QTest::newRow("own sound missing")
+        << QStringList {"--program", "3", "--ambient", "OUT/../gone.flac", output}
+        << Arrangement::AsInstalled << "Your own sound \"gone.flac\" is missing.";
+    QTest::newRow("own sound not sound")
+        << QStringList {"--program", "3", "--ambient", "RESOURCES/../velmora-render", output}
+        << Arrangement::AsInstalled
+        << "Your own sound \"velmora-render\" is not a sound file Velmora can play.";
     QTest::newRow("disk too small for the WAV file")
         << QStringList {"--program", "3", "--ambient", "none", "OUT/night.wav"}
         << Arrangement::FullDisk << "writing OUT/night.wav failed: No space left on device";
@@ -571,7 +605,7 @@ void TestRender::errorsLeaveNoFile()
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("ID3 but nothing after it\n");
     }
-    arguments.replaceInStrings("OUT", folder);
+    arguments.replaceInStrings("OUT", folder).replaceInStrings("RESOURCES", resources);
     message.replace("OUT", folder).replace("RESOURCES", resources);
 
     Run run;

@@ -11,6 +11,7 @@ Q_DECLARE_METATYPE(CommandLine::Action)
 Q_DECLARE_METATYPE(OutputFormat)
 Q_DECLARE_METATYPE(AmbientSound)
 Q_DECLARE_METATYPE(ToneKind)
+Q_DECLARE_METATYPE(AmbientChoice)
 
 // velmora-render's command line and the arithmetic around a render, value by value.
 class TestRenderOptions : public QObject
@@ -109,28 +110,25 @@ void TestRenderOptions::lengths()
 void TestRenderOptions::ambients_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("known");
-    QTest::addColumn<AmbientSound>("sound");
+    QTest::addColumn<AmbientChoice>("choice");
 
-    QTest::newRow("pink") << "pink" << true << AmbientSound::PinkNoise;
-    QTest::newRow("water") << "water" << true << AmbientSound::Water;
-    QTest::newRow("rain") << "Rain" << true << AmbientSound::Rain;
-    QTest::newRow("lullaby") << "LULLABY" << true << AmbientSound::Lullaby;
-    QTest::newRow("brown") << "brown" << true << AmbientSound::BrownNoise;
-    QTest::newRow("white") << "White" << true << AmbientSound::WhiteNoise;
-    QTest::newRow("none") << "none" << true << AmbientSound::None;
-    QTest::newRow("unknown") << "pinknoise" << false << AmbientSound::None;
+    QTest::newRow("pink") << "pink" << AmbientChoice(AmbientSound::PinkNoise);
+    QTest::newRow("water") << "water" << AmbientChoice(AmbientSound::Water);
+    QTest::newRow("rain") << "Rain" << AmbientChoice(AmbientSound::Rain);
+    QTest::newRow("lullaby") << "LULLABY" << AmbientChoice(AmbientSound::Lullaby);
+    QTest::newRow("brown") << "brown" << AmbientChoice(AmbientSound::BrownNoise);
+    QTest::newRow("white") << "White" << AmbientChoice(AmbientSound::WhiteNoise);
+    QTest::newRow("none") << "none" << AmbientChoice(AmbientSound::None);
+    QTest::newRow("a file") << "pinknoise" << AmbientChoice::ownSound("pinknoise");
+    QTest::newRow("a file named as a sound") << "./pink" << AmbientChoice::ownSound("./pink");
 }
 
 void TestRenderOptions::ambients()
 {
     QFETCH(QString, text);
-    QFETCH(bool, known);
-    QFETCH(AmbientSound, sound);
-    const std::optional<AmbientSound> found = RenderOptions::ambientSound(text);
-    QCOMPARE(found.has_value(), known);
-    if (known)
-        QCOMPARE(*found, sound);
+    QFETCH(AmbientChoice, choice);
+    QCOMPARE(RenderOptions::ambientChoice(text), choice);
+    QCOMPARE(AmbientChoice::fromName(choice.name()), choice);
 }
 
 void TestRenderOptions::tones_data()
@@ -207,9 +205,10 @@ void TestRenderOptions::commandLines_data()
     QTest::newRow("length not allowed")
         << QStringList {"--program", "1", "--duration", "1h", "out.wav"} << error
         << "length \"1h\" is not allowed: 5m to 12h55m";
-    QTest::newRow("unknown ambient")
-        << QStringList {"--program", "1", "--ambient", "sea", "out.wav"} << error
-        << "unknown ambient sound \"sea\": use pink, water, rain, lullaby, brown, white or none";
+    QTest::newRow("empty ambient")
+        << QStringList {"--program", "1", "--ambient=", "out.wav"} << error
+        << "--ambient needs one of pink, water, rain, lullaby, brown, white or none, or a sound "
+           "file";
     QTest::newRow("unknown tone")
         << QStringList {"--program", "1", "--tone", "stereo", "out.wav"} << error
         << "unknown kind of tone \"stereo\": use binaural, isochronic or monaural";

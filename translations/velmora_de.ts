@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Klang</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Eigener Klang...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Ihr eigener Klang „%1“ ist nicht mehr da: Stattdessen spielt rosa Rauschen.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Audiodateien (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Eigenen Klang wählen</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Ihr eigener Klang „%1“ fehlt.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Ihr eigener Klang „%1“ kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Ihr eigener Klang „%1“ ist keine Audiodatei, die Velmora abspielen kann.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Ihr eigener Klang „%1“ enthält keinen Ton.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Ihr eigener Klang „%1“ ist mittendrin beschädigt.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>

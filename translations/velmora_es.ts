@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Sonido</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Su propio sonido...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Su propio sonido «%1» ya no está: suena ruido rosa en su lugar.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Archivos de sonido (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Elegir su propio sonido</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Falta su propio sonido «%1».</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Su propio sonido «%1» no se puede leer.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Su propio sonido «%1» no es un archivo de sonido que Velmora pueda reproducir.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Su propio sonido «%1» no contiene sonido.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Su propio sonido «%1» está dañado a mitad del archivo.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>

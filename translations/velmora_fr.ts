@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Son</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Votre propre son...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Votre propre son « %1 » a disparu : le bruit rose le remplace.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Fichiers audio (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Choisir votre propre son</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Votre propre son « %1 » est introuvable.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Votre propre son « %1 » ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Votre propre son « %1 » n’est pas un fichier audio que Velmora sait lire.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Votre propre son « %1 » ne contient aucun son.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Votre propre son « %1 » est endommagé en cours de route.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>

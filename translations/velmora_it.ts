@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Suono</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Il tuo suono...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Il tuo suono «%1» non c’è più: al suo posto suona il rumore rosa.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>File audio (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Scegli il tuo suono</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Il tuo suono «%1» manca.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Il tuo suono «%1» non si può leggere.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Il tuo suono «%1» non è un file audio che Velmora può riprodurre.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Il tuo suono «%1» non contiene alcun suono.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Il tuo suono «%1» è danneggiato a metà.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>

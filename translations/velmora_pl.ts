@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Dźwięk</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Własny dźwięk...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Własny dźwięk „%1” zniknął: zamiast niego gra szum różowy.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Pliki dźwiękowe (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Wszystkie pliki (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Wybierz własny dźwięk</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Brak własnego dźwięku „%1”.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Nie można odczytać własnego dźwięku „%1”.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Własny dźwięk „%1” nie jest plikiem dźwiękowym, który Velmora potrafi odtworzyć.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Własny dźwięk „%1” nie zawiera dźwięku.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Własny dźwięk „%1” jest uszkodzony w połowie.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>

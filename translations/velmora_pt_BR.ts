@@ -245,6 +245,49 @@ p, li { white-space: pre-wrap; }
         <source>Sound</source>
         <translation>Som</translation>
     </message>
+    <message>
+        <source>Your Own Sound...</source>
+        <translation>Seu próprio som...</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is gone: Pink Noise plays instead.</source>
+        <translation>Seu próprio som “%1” não existe mais: toca ruído rosa em seu lugar.</translation>
+    </message>
+    <message>
+        <source>Sound files (%1)</source>
+        <translation>Arquivos de som (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Todos os arquivos (*)</translation>
+    </message>
+    <message>
+        <source>Choose Your Own Sound</source>
+        <translation>Escolher seu próprio som</translation>
+    </message>
+</context>
+<context>
+    <name>OwnSound</name>
+    <message>
+        <source>Your own sound &quot;%1&quot; is missing.</source>
+        <translation>Seu próprio som “%1” está faltando.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; cannot be read.</source>
+        <translation>Seu próprio som “%1” não pode ser lido.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is not a sound file Velmora can play.</source>
+        <translation>Seu próprio som “%1” não é um arquivo de som que o Velmora possa tocar.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; holds no sound.</source>
+        <translation>Seu próprio som “%1” não contém som.</translation>
+    </message>
+    <message>
+        <source>Your own sound &quot;%1&quot; is damaged part way through.</source>
+        <translation>Seu próprio som “%1” está danificado no meio.</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>
