@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/lightwarningdialog.h"
+
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
@@ -20,6 +22,7 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     , programButtons(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    ui->Visualizer->setChecked(lightWarning.visualizerCheckedAtStart());
     for (AmbientSound sound : AmbientSounds::all())
         ui->comboBox->addItem(AmbientSounds::label(sound), int(sound));
     ui->comboBox->setCurrentIndex(ui->comboBox->findData(int(player.ambientSound())));
@@ -66,7 +69,7 @@ void MainWindow::selectProgram(int number)
 void MainWindow::play()
 {
     if (selectedProgram != 0 && !player.isRunning())
-        startSession();
+        startSession(LightWarning::From::Desktop);
 }
 
 void MainWindow::showSelectedProgram()
@@ -91,14 +94,33 @@ void MainWindow::startOrStopSession()
     } else if (player.isRunning()) {
         player.stop();
     } else {
-        startSession();
+        startSession(LightWarning::From::Window);
     }
 }
 
-void MainWindow::startSession()
+void MainWindow::startSession(LightWarning::From from)
 {
-    if (ui->Visualizer->checkState() != Qt::Unchecked)
+    if (ui->Visualizer->checkState() == Qt::Unchecked) {
+        startPlayer();
+        return;
+    }
+    switch (lightWarning.lightWanted(from)) {
+    case LightWarning::Step::ShowLight:
         showSessionScreen();
+        startPlayer();
+        break;
+    case LightWarning::Step::AskFirst:
+        askBeforeTheLight(true);
+        break;
+    case LightWarning::Step::PlayWithoutLight:
+        ui->Visualizer->setChecked(false);
+        startPlayer();
+        break;
+    }
+}
+
+void MainWindow::startPlayer()
+{
     player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(),
                  AmbientSound(ui->comboBox->currentData().toInt()),
                  ui->Tone->checkState() != Qt::Unchecked);
@@ -120,8 +142,41 @@ void MainWindow::changeSecondaryTone(bool on)
 
 void MainWindow::showSessionScreenIfRunning(bool checked)
 {
-    if (checked && player.isRunning())
+    if (!checked || !player.isRunning())
+        return;
+    if (lightWarning.lightWanted(LightWarning::From::Window) == LightWarning::Step::ShowLight) {
         showSessionScreen();
+    } else {
+        // The box shows whether the light is on, and it is not until the user says so.
+        ui->Visualizer->setChecked(false);
+        askBeforeTheLight(false);
+    }
+}
+
+// The session, if the question came at its Start, waits for the answer; one that runs plays on
+// meanwhile.
+void MainWindow::askBeforeTheLight(bool startsSession)
+{
+    if (lightWarningDialog)
+        return;
+    lightWarningDialog = new LightWarningDialog(this);
+    lightWarningDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(lightWarningDialog, &LightWarningDialog::answered, this,
+            [this, startsSession](bool showLight) { takeLightAnswer(showLight, startsSession); });
+    lightWarningDialog->open();
+}
+
+// The media controls may have started the session while the question was open: then a yes shows
+// the light on it.
+void MainWindow::takeLightAnswer(bool showLight, bool startsSession)
+{
+    lightWarning.answer(showLight);
+    ui->Visualizer->setChecked(showLight);
+    const bool running = player.isRunning();
+    if (showLight && (running || startsSession))
+        showSessionScreen();
+    if (startsSession && !running)
+        startPlayer();
 }
 
 void MainWindow::showSessionScreen()
