@@ -54,6 +54,8 @@ for name in pinknoise water rain lullaby; do
         cmp -s "$pkgdir/Resources/$name.mp3" "$source_dir/sound/ambient/$name.mp3"
 done
 
+# A user who accepted the flashing light long ago: Start starts the session at once.
+use_config_folder accepted
 start_from_root "$velmora"
 window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
 check "the unpacked program shows its window" test -n "$window"
