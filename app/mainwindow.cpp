@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "app/lightwarningdialog.h"
-
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"

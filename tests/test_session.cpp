@@ -360,6 +360,7 @@ void TestSession::lightWarningWithAnUnusableSettingsFile()
     messages.clear();
     const QtMessageHandler formerHandler = qInstallMessageHandler(
         [](QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; });
+    auto restoreHandler = qScopeGuard([formerHandler] { qInstallMessageHandler(formerHandler); });
     newWindow();
     QVERIFY(checkBox("Visualizer")->isChecked());
     click("program3");
@@ -370,10 +371,12 @@ void TestSession::lightWarningWithAnUnusableSettingsFile()
     QTest::mouseClick(showLightButton(), Qt::LeftButton);
     QVERIFY(WindowParts::sessionScreenShown());
     click("startButton");
+    restoreHandler.dismiss();
     qInstallMessageHandler(formerHandler);
-    QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().contains(warning), qPrintable(messages.first()));
-    QVERIFY2(messages.first().contains(file), qPrintable(messages.first()));
+    const QStringList told = messages.filter(QStringLiteral("settings file"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().contains(warning), qPrintable(told.first()));
+    QVERIFY2(told.first().contains(file), qPrintable(told.first()));
     if (!contents.isEmpty()) {
         QFile settings(file);
         QVERIFY(settings.open(QIODevice::ReadOnly));
