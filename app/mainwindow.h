@@ -3,6 +3,7 @@
 
 #include "app/lightwarning.h"
 #include "app/settings.h"
+#include "sound/tonekind.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -40,6 +41,7 @@ signals:
 private:
     void connectForm();
     void connectPlayer();
+    void addSoundMenu();
 
     void selectProgram(int number);
     void showSelectedProgram();
@@ -50,6 +52,7 @@ private:
     void takeLightAnswer(bool showLight, bool startsSession);
     int chosenSeconds() const;
     void changeSecondaryTone(bool on);
+    void changeToneKind(ToneKind kind);
     void showSessionScreenIfRunning(bool checked);
     void showSessionScreen();
     void followSessionScreen(bool shown);

@@ -9,6 +9,7 @@ Q_LOGGING_CATEGORY(lcSettings, "velmora.settings", QtInfoMsg)
 namespace {
 
 const char lightWarningKey[] = "lightWarning";
+const char toneKindKey[] = "sound/tone";
 
 } // namespace
 
@@ -65,6 +66,17 @@ void Settings::setLightWarningAnswer(LightWarningAnswer answer)
         setValue(QLatin1String(lightWarningKey), QStringLiteral("accepted"));
         break;
     }
+}
+
+ToneKind Settings::toneKind() const
+{
+    return ToneKinds::fromName(value(QLatin1String(toneKindKey)).toString())
+        .value_or(ToneKind::Binaural);
+}
+
+void Settings::setToneKind(ToneKind kind)
+{
+    setValue(QLatin1String(toneKindKey), ToneKinds::name(kind));
 }
 
 QVariant Settings::value(const QString &key) const

@@ -1,6 +1,8 @@
 #ifndef SETTINGS_H
 #define SETTINGS_H
 
+#include "sound/tonekind.h"
+
 #include <QSettings>
 #include <QString>
 #include <QVariantMap>
@@ -30,6 +32,11 @@ public:
 
     LightWarningAnswer lightWarningAnswer() const;
     void setLightWarningAnswer(LightWarningAnswer answer);
+
+    // Kept by its command-line name, so that a value this version does not know falls back to the
+    // default: Binaural until the user chooses another.
+    ToneKind toneKind() const;
+    void setToneKind(ToneKind kind);
 
 private:
     QVariant value(const QString &key) const;

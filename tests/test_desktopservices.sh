@@ -41,21 +41,22 @@ start_velmora() {
 }
 
 # Clicks down the first program button's column until a program is selected: the menu bar above
-# the form may take some height. The first button hit is "Active Concentration".
+# the form takes some height. The first button hit is "Active Concentration"; the first try hits it
+# below a menu bar of up to 24 px, and none at all.
 select_first_program() {
     local y
-    for y in 64 72 80 88 96; do
+    for y in 84 96 108; do
         xdotool mousemove --window "$window" 100 $y click 1
         wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && return 0
     done
     return 1
 }
 
-# Clicks Visualizer (its box's middle in the form, whose empty menu bar takes no height) until the
-# warning before the light shows; its window goes in `warning`.
+# Clicks Visualizer (its box in the form, below the menu bar) until the warning before the light
+# shows; its window goes in `warning`. The first try hits it below a menu bar of 8 to 28 px.
 click_visualizer() {
     local y tries
-    for y in 280 288 296 304; do
+    for y in 298 280 316; do
         xdotool mousemove --window "$window" 470 $y click 1
         for tries in $(seq 40); do
             warning=$(xdotool search --onlyvisible --name '^Flashing Light$' 2>/dev/null | head -1)

@@ -42,7 +42,7 @@ VISUALIZER_BOX = (420, 270, 101, 20)
 HOURS_BOX = (220, 400, 81, 26)
 MINUTES_BOX = (310, 400, 81, 26)
 PROGRAM_COLUMN = (20, 60, 250, 332)
-AMBIENT_NONE = 4
+AMBIENT_NONE = 6  # after Pink Noise, Water, Rain, Lullaby, Brown Noise and White Noise
 
 SCREEN = (1280, 800)
 TEXT_BAND = 40        # rows at the top of the session screen that hold the time-left line
