@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/soundsettings.h"
+#include "app/lightwarningdialog.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
@@ -28,11 +28,12 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     , programButtons(new QButtonGroup(this))
 {
     ui->setupUi(this);
+    ui->Visualizer->setChecked(lightWarning.visualizerCheckedAtStart());
     for (AmbientSound sound : AmbientSounds::all())
         ui->comboBox->addItem(AmbientSounds::label(sound), AmbientChoice(sound).name());
     ui->comboBox->addItem(tr("Your Own Sound..."));
     restoreAmbientSound();
-    player.setToneKind(SoundSettings::toneKind());
+    player.setToneKind(settings.toneKind());
     addSoundMenu();
     connectForm();
     connectPlayer();
@@ -92,7 +93,7 @@ void MainWindow::selectProgram(int number)
 void MainWindow::play()
 {
     if (selectedProgram != 0 && !player.isRunning())
-        startSession();
+        startSession(LightWarning::From::Desktop);
 }
 
 void MainWindow::showSelectedProgram()
@@ -117,14 +118,33 @@ void MainWindow::startOrStopSession()
     } else if (player.isRunning()) {
         player.stop();
     } else {
-        startSession();
+        startSession(LightWarning::From::Window);
     }
 }
 
-void MainWindow::startSession()
+void MainWindow::startSession(LightWarning::From from)
 {
-    if (ui->Visualizer->checkState() != Qt::Unchecked)
+    if (ui->Visualizer->checkState() == Qt::Unchecked) {
+        startPlayer();
+        return;
+    }
+    switch (lightWarning.lightWanted(from)) {
+    case LightWarning::Step::ShowLight:
         showSessionScreen();
+        startPlayer();
+        break;
+    case LightWarning::Step::AskFirst:
+        askBeforeTheLight(true);
+        break;
+    case LightWarning::Step::PlayWithoutLight:
+        ui->Visualizer->setChecked(false);
+        startPlayer();
+        break;
+    }
+}
+
+void MainWindow::startPlayer()
+{
     player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(), chosenAmbientSound(),
                  ui->Tone->checkState() != Qt::Unchecked);
 }
@@ -140,7 +160,7 @@ int MainWindow::chosenSeconds() const
 // on a drive mounted again.
 void MainWindow::restoreAmbientSound()
 {
-    AmbientChoice sound = SoundSettings::ambientSound();
+    AmbientChoice sound = settings.ambientSound();
     if (sound.isOwnSound() && !QFileInfo::exists(sound.ownFile())) {
         ui->statusBar->showMessage(
             tr("Your own sound \"%1\" is gone: Pink Noise plays instead.").arg(sound.label()));
@@ -170,7 +190,7 @@ void MainWindow::chooseAmbientItem(int index)
 void MainWindow::changeAmbientSound(const AmbientChoice &sound)
 {
     player.setAmbientSound(sound);
-    SoundSettings::setAmbientSound(sound);
+    settings.setAmbientSound(sound);
 }
 
 // An own recording has one item of its own, just above "Your Own Sound...", named by its file.
@@ -199,7 +219,7 @@ void MainWindow::showAmbientSoundFailed(const QString &message)
 {
     ui->statusBar->showMessage(message);
     showAmbientSound(player.ambientSound());
-    SoundSettings::setAmbientSound(player.ambientSound());
+    settings.setAmbientSound(player.ambientSound());
 }
 
 AmbientChoice MainWindow::chosenAmbientSound() const
@@ -230,7 +250,7 @@ void MainWindow::changeSecondaryTone(bool on)
 void MainWindow::changeToneKind(ToneKind kind)
 {
     player.setToneKind(kind);
-    SoundSettings::setToneKind(kind);
+    settings.setToneKind(kind);
     if (player.isRunning())
         ui->sessionDescription->setText(
             tr("Your changes will take effect during the next tone scheduled tone change."));
@@ -238,8 +258,41 @@ void MainWindow::changeToneKind(ToneKind kind)
 
 void MainWindow::showSessionScreenIfRunning(bool checked)
 {
-    if (checked && player.isRunning())
+    if (!checked || !player.isRunning())
+        return;
+    if (lightWarning.lightWanted(LightWarning::From::Window) == LightWarning::Step::ShowLight) {
         showSessionScreen();
+    } else {
+        // The box shows whether the light is on, and it is not until the user says so.
+        ui->Visualizer->setChecked(false);
+        askBeforeTheLight(false);
+    }
+}
+
+// The session, if the question came at its Start, waits for the answer; one that runs plays on
+// meanwhile.
+void MainWindow::askBeforeTheLight(bool startsSession)
+{
+    if (lightWarningDialog)
+        return;
+    lightWarningDialog = new LightWarningDialog(this);
+    lightWarningDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(lightWarningDialog, &LightWarningDialog::answered, this,
+            [this, startsSession](bool showLight) { takeLightAnswer(showLight, startsSession); });
+    lightWarningDialog->open();
+}
+
+// The media controls may have started the session while the question was open: then a yes shows
+// the light on it.
+void MainWindow::takeLightAnswer(bool showLight, bool startsSession)
+{
+    lightWarning.answer(showLight);
+    ui->Visualizer->setChecked(showLight);
+    const bool running = player.isRunning();
+    if (showLight && (running || startsSession))
+        showSessionScreen();
+    if (startsSession && !running)
+        startPlayer();
 }
 
 void MainWindow::showSessionScreen()

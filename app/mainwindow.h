@@ -1,13 +1,17 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "app/lightwarning.h"
+#include "app/settings.h"
 #include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <memory>
 
+class LightWarningDialog;
 class QButtonGroup;
 class SessionPlayer;
 class SessionScreen;
@@ -27,7 +31,8 @@ public:
     ~MainWindow() override;
 
     // What the Start button does, for the desktop's media controls: play starts the selected
-    // program with the form's choices when none runs.
+    // program with the form's choices when none runs, with its sound alone: the flashing light
+    // takes a click in the window.
     void play();
 
 signals:
@@ -42,7 +47,10 @@ private:
     void selectProgram(int number);
     void showSelectedProgram();
     void startOrStopSession();
-    void startSession();
+    void startSession(LightWarning::From from);
+    void startPlayer();
+    void askBeforeTheLight(bool startsSession);
+    void takeLightAnswer(bool showLight, bool startsSession);
     int chosenSeconds() const;
     // The ambient box: the table's sounds, the own recording once there is one, and "Your Own
     // Sound...", which asks for a file.
@@ -68,6 +76,9 @@ private:
 
     std::unique_ptr<Ui::MainWindow> ui;
     SessionPlayer &player;
+    Settings settings;
+    LightWarning lightWarning {settings};
+    QPointer<LightWarningDialog> lightWarningDialog;
     QButtonGroup *programButtons;
     // Made at its first show: until then neither its window nor its OpenGL context is needed.
     std::unique_ptr<SessionScreen> sessionScreen;

@@ -7,7 +7,8 @@ Each language's .ts file is brought up to date with the code by lupdate, in a co
 has that the file lacks comes back unfinished, a text the file has that the code lost comes back
 vanished or obsolete, and either fails, as does an empty translation or one that drops or adds a
 %1 placeholder. The desktop entry has its Name, GenericName, Comment and Keywords in each language,
-and the AppStream metadata its summary and every paragraph and item of its description."""
+and the AppStream metadata its summary, every paragraph and item of its description, each
+screenshot's caption, and as many keywords as in English."""
 import re
 import shutil
 import subprocess
@@ -79,10 +80,18 @@ def check_metainfo(path, languages):
                 break
             following.append(sibling)
         groups.append((f'"{element.text.strip()[:40]}"', [element] + following))
+    for number, screenshot in enumerate(component.iter('screenshot'), 1):
+        groups.append((f'screenshot {number}\'s caption', screenshot.findall('caption')))
     for what, elements in groups:
         present = {e.get(XML_LANG) for e in elements if (e.text or '').strip()}
         failures += [f'{path}: {what} has no {language}' for language in languages
                      if language not in present]
+    keywords = [(k.get(XML_LANG), (k.text or '').strip()) for k in component.iter('keyword')]
+    english_count = sum(1 for language, text in keywords if language is None and text)
+    for language in languages:
+        count = sum(1 for keyword_language, text in keywords if keyword_language == language and text)
+        if count != english_count:
+            failures.append(f'{path}: {count} keywords in {language}, {english_count} in English')
     return failures
 
 

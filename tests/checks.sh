@@ -49,6 +49,17 @@ start_from_root() {
     pid=$!
 }
 
+# Gives the programs started from then on a configuration folder of their own ($XDG_CONFIG_HOME):
+# "new", as in a new account, or one where the flashing light's warning was answered already,
+# "accepted" or "declined".
+use_config_folder() {
+    export XDG_CONFIG_HOME="$work/config-$1"
+    rm -rf "$XDG_CONFIG_HOME"
+    mkdir -p "$XDG_CONFIG_HOME/velmora"
+    [ "$1" = new ] ||
+        printf '[General]\nlightWarning=%s\n' "$1" >"$XDG_CONFIG_HOME/velmora/velmora.conf"
+}
+
 # Ends the test: after any failed check, shows the named logs from $work and the program's output,
 # and exits 1.
 finish() {

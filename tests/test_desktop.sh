@@ -36,7 +36,8 @@ check "-display :$free with no server" refused "$velmora" -display ":$free"
 check "--platform xcb and no DISPLAY" refused DISPLAY= QT_QPA_PLATFORM=offscreen "$velmora" \
     --platform xcb
 
-# --- On the scaled desktop.
+# --- On the scaled desktop, for a user who accepted the flashing light before.
+use_config_folder accepted
 cd /
 "$velmora" >"$work/velmora.log" 2>&1 &
 pid=$!
@@ -102,17 +103,19 @@ shows_own_icon() {
 check "the main window's WM_CLASS" has_identity "$main"
 check "the main window shows Velmora's icon" shows_own_icon "$main"
 
-# Start the first program with Visualizer on, as it is by default: the session screen opens.
-# Clicks go to the buttons' centres in the form, at the window's scale.
+# Start the first program with Visualizer on, as it is by default: the session screen opens at once
+# for a user who accepted the light before. Clicks go to points of the buttons in the form, at the
+# window's scale, that stay on them below a menu bar of up to 24 px.
 click() { xdotool mousemove --window "$main" "$(($1 * 5 / 4))" "$(($2 * 5 / 4))" click 1; }
-click 145 76
-click 457 416
+click 145 84
+click 457 424
 # The screen's flash surface and time label are native child windows of the same class; the
-# screen itself is the other window the window manager manages (it marks those with WM_STATE).
+# screen itself is the other window the window manager manages (it marks those with WM_STATE), and
+# is named "Dialog", unlike the warning before the light.
 session_screen() {
     local window
     for window in $(xdotool search --onlyvisible --class "^$startup_class\$" 2>/dev/null); do
-        [ "$window" != "$main" ] &&
+        [ "$window" != "$main" ] && [ "$(xdotool getwindowname "$window")" = Dialog ] &&
             xprop -id "$window" WM_STATE 2>/dev/null | grep -q '^WM_STATE(WM_STATE)' &&
             echo "$window" && return 0
     done

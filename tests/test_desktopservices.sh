@@ -2,7 +2,9 @@
 # The desktop's services through real clients on a private session bus: the media controls
 # (MPRIS 2) with playerctl and busctl, and the requests that keep the machine awake, made to a
 # stand-in for the desktop portal or the screen saver (tests/inhibit_standin.py) that drops the
-# requests of a client that leaves the bus, as they do.
+# requests of a client that leaves the bus, as they do. A session started by the media controls
+# plays without the flashing light; in a new account a click on Visualizer asks first, and Alt+S
+# shows the light.
 #
 #   dbus-run-session -- with-desktop --wm -- test_desktopservices.sh VELMORA
 set -uo pipefail
@@ -39,17 +41,34 @@ start_velmora() {
 }
 
 # Clicks down the first program button's column until a program is selected: the menu bar above
-# the form may take some height. The first button hit is "Active Concentration".
+# the form takes some height. The first button hit is "Active Concentration"; the first try hits it
+# below a menu bar of up to 24 px, and none at all.
 select_first_program() {
     local y
-    for y in 64 72 80 88 96; do
+    for y in 84 96 108; do
         xdotool mousemove --window "$window" 100 $y click 1
         wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && return 0
     done
     return 1
 }
 
-# --- media controls, with the portal's stand-in
+# Clicks Visualizer (its box in the form, below the menu bar) until the warning before the light
+# shows; its window goes in `warning`. The first try hits it below a menu bar of 8 to 28 px.
+click_visualizer() {
+    local y tries
+    for y in 298 280 316; do
+        xdotool mousemove --window "$window" 470 $y click 1
+        for tries in $(seq 40); do
+            warning=$(xdotool search --onlyvisible --name '^Flashing Light$' 2>/dev/null | head -1)
+            [ -n "$warning" ] && return 0
+            sleep 0.05
+        done
+    done
+    return 1
+}
+
+# --- media controls, with the portal's stand-in, in a new account
+use_config_folder new
 start_standin --portal
 busctl --user monitor --match "type='signal',interface='org.freedesktop.DBus.Properties',member='PropertiesChanged',path='/org/mpris/MediaPlayer2'" >"$work/signals.log" 2>&1 &
 monitor=$!
@@ -81,11 +100,21 @@ sleep 0.3
 position2=$(player_property Position | awk '{ print $2 }')
 check "Position moves on with the session ($position1 then $position2)" test "$position2" -gt "$position1"
 check "portal asked not to suspend (flag 4) with the reason" wait_for log_has "portal inhibit flags=[0-9]* reason=A Velmora session is playing"
-flags=$(grep -o 'portal inhibit flags=[0-9]*' "$work/inhibit.log" | tail -1 | grep -o '[0-9]*$')
-check "suspend and idle flags while the session screen shows (flags $flags)" test "$flags" -eq 12
+# Shown, the session screen would have asked for the idle flag before the session started.
+flags=$(grep -o 'portal inhibit flags=[0-9]*' "$work/inhibit.log" | head -1 | grep -o '[0-9]*$')
+check "Play shows no light: the suspend flag alone is asked for (flags $flags)" test "$flags" -eq 4
+check "nor the session screen or the warning" sh -c "! xdotool search --onlyvisible --name '^(Dialog|Flashing Light)\$'"
+check "a click on Visualizer asks before the light" click_visualizer
+check "no light before the answer" sh -c "! xdotool search --onlyvisible --name '^Dialog\$'"
+xdotool windowfocus --sync "$warning"
+xdotool key --window "$warning" alt+s
+check "Alt+S shows the session screen" wait_for xdotool search --onlyvisible --name '^Dialog$'
+check "and closes the warning" wait_for sh -c "! xdotool search --onlyvisible --name '^Flashing Light\$'"
+check "suspend and idle flags while the session screen shows" wait_for log_has "portal inhibit flags=12 "
+check "the suspend flag's own request released" test "$(log_count 'portal close')" -eq 1
 xdotool key --window "$(xdotool getactivewindow)" Escape
-check "the screen closed, the request is made again with the suspend flag alone" wait_for log_has "portal inhibit flags=4 "
-check "and the one with the idle flag released" test "$(log_count 'portal close')" -eq 1
+check "the screen closed, the request is made again with the suspend flag alone" wait_for sh -c "[ \$(grep -c 'portal inhibit flags=4 ' '$work/inhibit.log') -eq 2 ]"
+check "and the one with the idle flag released" test "$(log_count 'portal close')" -eq 2
 
 check "PlayPause stops a session" sh -c "playerctl -p velmora play-pause; $(declare -f wait_for status_is); wait_for status_is Stopped"
 check "the portal request is released at Stop" wait_for test "$(log_count 'portal close')" -ge 1 -a "$(log_count 'portal close')" -eq "$(log_count 'portal inhibit')"
@@ -113,12 +142,17 @@ pid=
 check "the portal request is released at quit" wait_for sh -c "[ \$(grep -c 'portal close' '$work/inhibit.log') -eq \$(grep -c 'portal inhibit' '$work/inhibit.log') ]"
 kill $monitor 2>/dev/null
 
-# --- a crash: the portal drops the requests of a client that is gone
+# --- a crash: the portal drops the requests of a client that is gone. The light is accepted now
+# and Visualizer checked at start, and still PlayPause, as a media key sends it, shows no light.
 start_velmora
 select_first_program
-playerctl -p velmora play
+: >"$work/inhibit.log"
+playerctl -p velmora play-pause
 wait_for status_is Playing
 check "a new session holds a portal request" wait_for log_has "portal inhibit"
+flags=$(grep -o 'portal inhibit flags=[0-9]*' "$work/inhibit.log" | head -1 | grep -o '[0-9]*$')
+check "PlayPause with the light accepted shows none (flags $flags)" test "$flags" -eq 4
+check "nor the session screen" sh -c "! xdotool search --onlyvisible --name '^Dialog\$'"
 kill -KILL "$pid"
 wait "$pid" 2>/dev/null
 pid=

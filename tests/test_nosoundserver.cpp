@@ -43,6 +43,8 @@ void TestNoSoundServer::outputFailsPromptlyAndStopsCleanly()
 
 void TestNoSoundServer::sessionRunsWithoutSound()
 {
+    // A user who has seen the light's warning: Start shows the light at once.
+    WindowParts::ConfigFolder config(LightWarningAnswer::Accepted);
     SessionPlayer player;
     MainWindow window(player);
     window.show();

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/lightwarningdialog.h"
 #include "app/mainwindow.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
@@ -47,6 +48,8 @@ private slots:
     void descriptionsNeedNoScrollBar();
     void visualizerWarnsOfFlashingLight_data();
     void visualizerWarnsOfFlashingLight();
+    void lightWarningFits_data();
+    void lightWarningFits();
 
 private:
     // A shown window in the language, made anew only when the language changes.
@@ -90,8 +93,7 @@ bool translated(const QString &language, const QString &text, const QString &eng
 
 const char *const flashWarning =
     "Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger "
-    "seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at "
-    "risk.";
+    "seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.";
 
 } // namespace
 
@@ -415,6 +417,66 @@ void TestScaling::visualizerWarnsOfFlashingLight()
                             .arg(screen.height())));
     QToolTip::hideText();
     QTRY_VERIFY_WITH_TIMEOUT(!shownToolTip(), 5000);
+}
+
+void TestScaling::lightWarningFits_data()
+{
+    formIsTranslated_data();
+}
+
+// The warning before the light shows whole on the screen, in the window's language: its two
+// paragraphs wrapped within their labels, its buttons' texts within the buttons.
+void TestScaling::lightWarningFits()
+{
+    QFETCH(QString, language);
+    LightWarningDialog dialog(windowIn(language));
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    const QStringList english = {
+        QStringLiteral("Flashing Light"),
+        QStringLiteral(
+            "The visualizer fills the screen with colour that flashes 3 to 27 times a second."),
+        QStringLiteral("If you have photosensitive epilepsy or have ever had a seizure brought on "
+                       "by light, do not look at it: ask a doctor first."),
+        QStringLiteral("Play Without the Light"),
+        QStringLiteral("&Show the Light"),
+    };
+    const QStringList shown = {dialog.windowTitle(), dialog.text(), dialog.informativeText(),
+                               dialog.findChild<QPushButton *>("playWithoutLight")->text(),
+                               dialog.findChild<QPushButton *>("showLight")->text()};
+    for (int i = 0; i < english.size(); ++i)
+        QVERIFY2(translated(language, shown[i], english[i]), qPrintable(shown[i]));
+    QVERIFY(dialog.text().contains(QLatin1String("27")));
+    QVERIFY(shown.last().contains(QLatin1Char('&')));
+
+    int labels = 0;
+    for (QLabel *label : dialog.findChildren<QLabel *>()) {
+        if (!label->isVisible() || label->text().isEmpty())
+            continue;
+        ++labels;
+        const int needed =
+            label->wordWrap() ? label->heightForWidth(label->width()) : label->sizeHint().height();
+        QVERIFY2(needed <= label->height() && label->minimumSizeHint().width() <= label->width(),
+                 qPrintable(QStringLiteral("\"%1\": %2x%3 needs %4x%5")
+                                .arg(label->text())
+                                .arg(label->width())
+                                .arg(label->height())
+                                .arg(label->minimumSizeHint().width())
+                                .arg(needed)));
+    }
+    QCOMPARE(labels, 2);
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->isVisible())
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->text()));
+    }
+    const QRect screen = dialog.screen()->availableGeometry();
+    QVERIFY2(screen.contains(dialog.frameGeometry()),
+             qPrintable(QStringLiteral("%1x%2 on a %3x%4 screen")
+                            .arg(dialog.frameGeometry().width())
+                            .arg(dialog.frameGeometry().height())
+                            .arg(screen.width())
+                            .arg(screen.height())));
 }
 
 QTEST_MAIN(TestScaling)

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextBrowser>
@@ -17,13 +18,15 @@ static qint64 virtualTime()
     return virtualNowMs;
 }
 
-// Sessions through the real main window: Start and Stop with QTest clicks, the options, and a
-// whole session run tick by tick in virtual time, judged by what the window shows.
+// Sessions through the real main window: Start and Stop with QTest clicks, the options, the warning
+// before the flashing light, and a whole session run tick by tick in virtual time, judged by what
+// the window shows. Unless a test makes its own, the windows meet a user who accepted the light.
 class TestSession : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -34,6 +37,10 @@ private slots:
     void optionsAtStart();
     void toneClick();
     void visualizerClick();
+    void lightWarningInANewAccount();
+    void lightWarningWithAnUnusableSettingsFile_data();
+    void lightWarningWithAnUnusableSettingsFile();
+    void mediaControlsPlayWithoutTheLight();
     void sessionEndsByItself();
 
 private:
@@ -47,11 +54,26 @@ private:
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
     void setDuration(int hoursIndex, int minutesIndex);
     bool programButtonsEnabled(bool enabled) const;
+    // A new run of Velmora in the same account: a new window, the same settings.
+    void newWindow();
+    QMessageBox *lightWarning() const { return window->findChild<QMessageBox *>("lightWarning"); }
+    QPushButton *showLightButton() const
+    {
+        return lightWarning()->findChild<QPushButton *>("showLight");
+    }
+    bool lightWarningShown() const { return lightWarning() && lightWarning()->isVisible(); }
+
+    std::unique_ptr<WindowParts::ConfigFolder> acceptedLight;
 
     SessionPlayer *player = nullptr;
     MainWindow *window = nullptr;
     Session *session = nullptr;
 };
+
+void TestSession::initTestCase()
+{
+    acceptedLight = std::make_unique<WindowParts::ConfigFolder>(LightWarningAnswer::Accepted);
+}
 
 void TestSession::init()
 {
@@ -67,6 +89,14 @@ void TestSession::cleanup()
 {
     delete window;
     delete player;
+}
+
+void TestSession::newWindow()
+{
+    delete window;
+    window = new MainWindow(*player);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
 }
 
 void TestSession::setDuration(int hoursIndex, int minutesIndex)
@@ -230,6 +260,145 @@ void TestSession::visualizerClick()
     player->tick();
     QVERIFY(!visualizer->isChecked());
     QVERIFY(session->isRunning());
+}
+
+// A new account: the first Start with Visualizer checked asks before the light, and the session
+// waits for the answer. Escape plays it without the light and unchecks the box, in this run and
+// the next; checking the box asks again, and "Show the Light" (Alt+S) shows the light, in this run
+// and from then on without a question. tests/test_desktopservices.sh presses the keys on a real X
+// server.
+void TestSession::lightWarningInANewAccount()
+{
+    WindowParts::ConfigFolder newAccount;
+    newWindow();
+    QCheckBox *visualizer = checkBox("Visualizer");
+    QVERIFY(visualizer->isChecked());
+    click("program3");
+    click("startButton");
+    QTRY_VERIFY_WITH_TIMEOUT(lightWarningShown(), 5000);
+    QVERIFY(!WindowParts::sessionScreenShown());
+    QVERIFY(!session->isRunning());
+    QVERIFY(lightWarning()->text().contains(QLatin1String("3 to 27 times a second")));
+    QVERIFY(lightWarning()->informativeText().contains(QLatin1String("photosensitive epilepsy")));
+    QCOMPARE(lightWarning()->defaultButton()->text(), QStringLiteral("Play Without the Light"));
+    QCOMPARE(lightWarning()->escapeButton(), lightWarning()->defaultButton());
+
+    QVERIFY(QTest::qWaitForWindowActive(lightWarning()));
+    QTest::keyClick(lightWarning(), Qt::Key_Escape);
+    QVERIFY(!lightWarningShown());
+    QVERIFY(session->isRunning());
+    QVERIFY(!WindowParts::sessionScreenShown());
+    QVERIFY(!player->isColourShown());
+    QVERIFY(!visualizer->isChecked());
+    click("startButton");
+
+    newWindow();
+    visualizer = checkBox("Visualizer");
+    QVERIFY(!visualizer->isChecked());
+    click("program3");
+    click("startButton");
+    QVERIFY(session->isRunning());
+    QVERIFY(!lightWarningShown());
+    QTest::mouseClick(visualizer, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(lightWarningShown(), 5000);
+    QVERIFY(!WindowParts::sessionScreenShown());
+    QVERIFY(!visualizer->isChecked());
+    QVERIFY(QTest::qWaitForWindowActive(lightWarning()));
+    QCOMPARE(showLightButton()->shortcut(), QKeySequence(QStringLiteral("Alt+S")));
+    QTest::mouseClick(showLightButton(), Qt::LeftButton);
+    QVERIFY(!lightWarningShown());
+    QVERIFY(WindowParts::sessionScreenShown());
+    QVERIFY(player->isColourShown());
+    QVERIFY(visualizer->isChecked());
+    click("startButton");
+
+    newWindow();
+    QVERIFY(checkBox("Visualizer")->isChecked());
+    click("program3");
+    click("startButton");
+    QVERIFY(session->isRunning());
+    QVERIFY(WindowParts::sessionScreenShown());
+    QVERIFY(!lightWarning());
+}
+
+void TestSession::lightWarningWithAnUnusableSettingsFile_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("corrupt") << QByteArray("[General\nlightWarning=accepted\n") << false
+                             << "is corrupt";
+    // A folder where the file should be cannot be read, even by root.
+    QTest::newRow("unreadable") << QByteArray() << false << "cannot be read";
+    QTest::newRow("unwritable") << QByteArray() << true << "cannot be written";
+}
+
+// A settings file that cannot be read, makes no sense or cannot be written: the light is not yet
+// accepted, one line on stderr says why, and a file that was there is left as it was. A yes shows
+// the light in this run all the same.
+void TestSession::lightWarningWithAnUnusableSettingsFile()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(bool, folderIsAFile);
+    QFETCH(QString, warning);
+    WindowParts::ConfigFolder account;
+    const QString file = account.path() + QStringLiteral("/velmora/velmora.conf");
+    if (folderIsAFile) {
+        QFile folder(account.path() + QStringLiteral("/velmora"));
+        QVERIFY(folder.open(QIODevice::WriteOnly));
+    } else if (contents.isEmpty()) {
+        QVERIFY(QDir().mkpath(file));
+    } else {
+        QVERIFY(QDir().mkpath(account.path() + QStringLiteral("/velmora")));
+        QFile settings(file);
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(contents);
+    }
+
+    static QStringList messages;
+    messages.clear();
+    const QtMessageHandler formerHandler = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext &, const QString &message) { messages << message; });
+    auto restoreHandler = qScopeGuard([formerHandler] { qInstallMessageHandler(formerHandler); });
+    newWindow();
+    QVERIFY(checkBox("Visualizer")->isChecked());
+    click("program3");
+    click("startButton");
+    QTRY_VERIFY_WITH_TIMEOUT(lightWarningShown(), 5000);
+    QVERIFY(!WindowParts::sessionScreenShown());
+    QVERIFY(QTest::qWaitForWindowActive(lightWarning()));
+    QTest::mouseClick(showLightButton(), Qt::LeftButton);
+    QVERIFY(WindowParts::sessionScreenShown());
+    click("startButton");
+    restoreHandler.dismiss();
+    qInstallMessageHandler(formerHandler);
+    const QStringList told = messages.filter(QStringLiteral("settings file"));
+    QCOMPARE(told.size(), 1);
+    QVERIFY2(told.first().contains(warning), qPrintable(told.first()));
+    QVERIFY2(told.first().contains(file), qPrintable(told.first()));
+    if (!contents.isEmpty()) {
+        QFile settings(file);
+        QVERIFY(settings.open(QIODevice::ReadOnly));
+        QCOMPARE(settings.readAll(), contents);
+    }
+}
+
+// A session from the desktop's media controls plays its sound alone, though the user accepted the
+// light long ago: they may not be looking, or someone unaware may be. A click shows the light.
+void TestSession::mediaControlsPlayWithoutTheLight()
+{
+    QCheckBox *visualizer = checkBox("Visualizer");
+    QVERIFY(visualizer->isChecked());
+    click("program3");
+    window->play();
+    QVERIFY(session->isRunning());
+    QVERIFY(!WindowParts::sessionScreenShown());
+    QVERIFY(!player->isColourShown());
+    QVERIFY(!lightWarning());
+    QVERIFY(!visualizer->isChecked());
+    QTest::mouseClick(visualizer, Qt::LeftButton);
+    QVERIFY(WindowParts::sessionScreenShown());
+    QVERIFY(!lightWarning());
 }
 
 // At its end the session stops itself: "Ending..." shows for one more tick, then the selection

@@ -33,6 +33,8 @@ private:
     }
     void click(const char *name) { QTest::mouseClick(button(name), Qt::LeftButton); }
 
+    // A user who has seen the light's warning: Start shows the light at once.
+    WindowParts::ConfigFolder config {LightWarningAnswer::Accepted};
     SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
 };

@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Blinkendes Licht</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>Die Visualisierung füllt den Bildschirm mit Farbe, die 3- bis 27-mal pro Sekunde aufblinkt.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Wenn Sie photosensible Epilepsie haben oder schon einmal einen durch Licht ausgelösten Anfall hatten, sehen Sie nicht hin: Fragen Sie zuerst einen Arzt.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Ohne Licht abspielen</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Licht zeigen</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -106,8 +129,8 @@
         <translation>Zweitton</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Lässt den ganzen Bildschirm 3- bis 27-mal pro Sekunde aufblitzen. Licht, das so schnell blinkt, kann bei Menschen mit fotosensitiver Epilepsie Anfälle auslösen: Wer gefährdet sein könnte, lässt „Visualisieren“ ausgeschaltet.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Lässt den ganzen Bildschirm 3- bis 27-mal pro Sekunde aufblitzen. Licht, das in diesem Takt blinkt, kann bei Menschen mit photosensibler Epilepsie Anfälle auslösen: Wenn Sie gefährdet sein könnten, schalten Sie „Visualisieren“ aus.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -235,7 +258,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Your changes will take effect during the next tone scheduled tone change.</source>
-        <translation>Ihre Änderung wirkt ab dem nächsten planmäßigen Wechsel des Tons.</translation>
+        <translation>Ihre Änderung wird beim nächsten planmäßigen Tonwechsel wirksam.</translation>
     </message>
     <message>
         <source>No sound output: check your speakers or headphones</source>
@@ -305,7 +328,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program will take you from the average waking frequency to the low delta frequencies to take you away from it all. At the bottom of the frequency range you will be presented with blue light, proven to react with your circadian rhythm to help keep you awake. This will allow you full control of your mind as you journey through this relaxing state.</source>
-        <translation>Dieses Programm führt Sie von der üblichen Wachfrequenz hinab zu den tiefen Delta-Frequenzen, weit weg vom Alltag. Am tiefsten Punkt sehen Sie blaues Licht, das nachweislich auf den zirkadianen Rhythmus wirkt und Sie wach hält. So behalten Sie Ihren Geist ganz in der Hand, während Sie diesen entspannten Zustand durchwandern.</translation>
+        <translation>Dieses Programm führt Sie von der üblichen Wachfrequenz hinab zu den tiefen Delta-Frequenzen, weit weg vom Alltag. Am tiefsten Punkt sehen Sie blaues Licht, das nachweislich auf den zirkadianen Rhythmus wirkt und Sie wach hält. So behalten Sie die volle Kontrolle über Ihren Geist, während Sie diesen entspannten Zustand durchwandern.</translation>
     </message>
     <message>
         <source>Deep Sleep</source>
@@ -353,7 +376,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
-        <translation>Dieses Programm gleicht „Tiefe Versenkung“, beginnt die Reise aber im hohen Alpha-Zustand. Das hilft, wenn Sie schon entspannt sind und „Tiefe Versenkung“ Ihnen mit zu hoher Frequenz beginnt.</translation>
+        <translation>Dieses Programm gleicht „Tiefe Versenkung“, beginnt die Reise aber im hohen Alpha-Zustand. Das hilft, wenn Sie schon entspannt sind und „Tiefe Versenkung“ für Sie mit einer zu hohen Frequenz beginnt.</translation>
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
@@ -388,7 +411,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
-        <translation>Restzeit: %1 – Esc zum Beenden</translation>
+        <translation>Restzeit: %1 – Esc zum Schließen</translation>
     </message>
 </context>
 <context>

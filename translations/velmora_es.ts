@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Luz parpadeante</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>El visualizador llena la pantalla de un color que parpadea de 3 a 27 veces por segundo.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Si tiene epilepsia fotosensible o ha sufrido alguna vez una crisis provocada por la luz, no la mire: consulte antes a un médico.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Reproducir sin la luz</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Mostrar la luz</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -83,7 +106,7 @@
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Del cansancio a soñar</translation>
+        <translation>Del cansancio a los sueños</translation>
     </message>
     <message>
         <source>Set session duration:</source>
@@ -106,8 +129,8 @@
         <translation>Tono secundario</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hace destellar toda la pantalla de 3 a 27 veces por segundo. Una luz que destella a este ritmo puede provocar crisis en personas con epilepsia fotosensible: si puede estar en riesgo, deje «Visualizador» sin marcar.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Hace parpadear toda la pantalla de 3 a 27 veces por segundo. Una luz que parpadea a este ritmo puede provocar crisis en personas con epilepsia fotosensible: si puede estar en riesgo, desmarque «Visualizador».&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -313,7 +336,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
-        <translation>Como el programa anterior, este también lo lleva desde la vigilia normal hasta las frecuencias delta, asociadas al sueño profundo y a la pérdida de conciencia del cuerpo. Usa luz roja de onda larga, que influye menos que la azul en el ritmo circadiano, para que se deje llevar hacia un sueño reparador.</translation>
+        <translation>Como el programa anterior, este también lo lleva desde la vigilia normal hasta las frecuencias delta, asociadas al sueño profundo y a la pérdida de la conciencia corporal. Usa luz roja de onda larga, que influye menos que la azul en el ritmo circadiano, para que se deje llevar hacia un sueño reparador.</translation>
     </message>
     <message>
         <source>Deep Thought Meditation</source>
@@ -321,7 +344,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Unlike the Complete Meditation program, this one will only lower you down to the theta wave state. This frequency is associated with deep meditation and will allow you more brain activity during your session. It uses the same blue light to help keep your circadian rhythm in the waking state.</source>
-        <translation>A diferencia de «Meditación completa», este programa solo lo lleva hasta el estado theta. Esta frecuencia se asocia a la meditación profunda y deja más actividad a su cerebro durante la sesión. Usa la misma luz azul para mantener su ritmo circadiano en estado de vigilia.</translation>
+        <translation>A diferencia de «Meditación completa», este programa solo lo lleva hasta el estado theta. Esta frecuencia se asocia a la meditación profunda y permite una mayor actividad cerebral durante la sesión. Usa la misma luz azul para mantener su ritmo circadiano en estado de vigilia.</translation>
     </message>
     <message>
         <source>Dream Sleep</source>
@@ -337,7 +360,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This selection is designed for short session that will invigorate your mind and bring it up from the lower frequencies associated with sleep. All of the colors used during this session contain blue light, which reacts with circadian system to bring you to a waking state.</source>
-        <translation>Este programa está pensado para sesiones cortas que reaniman la mente y la sacan de las frecuencias bajas propias del sueño. Todos los colores de esta sesión contienen luz azul, que actúa sobre el ritmo circadiano para despertarlo.</translation>
+        <translation>Este programa está pensado para sesiones cortas que reaniman la mente y la sacan de las frecuencias bajas propias del sueño. Todos los colores de esta sesión contienen luz azul, que actúa sobre el ritmo circadiano para ayudarle a despertar.</translation>
     </message>
     <message>
         <source>Quick Meditation</source>
@@ -373,7 +396,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Del cansancio a soñar</translation>
+        <translation>Del cansancio a los sueños</translation>
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>

@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Lumière clignotante</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>Le visualiseur remplit l’écran d’une couleur qui clignote de 3 à 27 fois par seconde.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Si vous avez une épilepsie photosensible ou avez déjà fait une crise déclenchée par la lumière, ne la regardez pas&#xa0;: demandez d’abord l’avis d’un médecin.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Lire sans la lumière</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Afficher la lumière</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -106,8 +129,8 @@
         <translation>Son secondaire</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fait clignoter tout l’écran 3 à 27 fois par seconde. Une lumière qui clignote à ces fréquences peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible&#xa0;: si vous pouvez être concerné, laissez «&#xa0;Visualiseur&#xa0;» décoché.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fait clignoter tout l’écran 3 à 27 fois par seconde. Une lumière qui clignote à ces fréquences peut déclencher des crises chez les personnes atteintes d’épilepsie photosensible&#xa0;: si vous pensez être à risque, décochez «&#xa0;Visualiseur&#xa0;».&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -235,7 +258,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Your changes will take effect during the next tone scheduled tone change.</source>
-        <translation>Votre modification prendra effet au prochain changement de son prévu.</translation>
+        <translation>Votre modification prendra effet lors du prochain changement prévu du son.</translation>
     </message>
     <message>
         <source>No sound output: check your speakers or headphones</source>
@@ -313,7 +336,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
-        <translation>Comme le programme précédent, celui-ci vous fait descendre de l’éveil normal jusqu’aux fréquences delta, liées au sommeil profond et à la perte de conscience du corps. Sa lumière rouge, de grande longueur d’onde, agit moins que la lumière bleue sur le rythme circadien et vous laisse glisser dans un sommeil réparateur.</translation>
+        <translation>Comme le programme précédent, celui-ci vous fait descendre de l’éveil normal jusqu’aux fréquences delta, liées au sommeil profond et à l’effacement de la conscience corporelle. Sa lumière rouge, de grande longueur d’onde, agit moins que la lumière bleue sur le rythme circadien et vous laisse glisser dans un sommeil réparateur.</translation>
     </message>
     <message>
         <source>Deep Thought Meditation</source>
@@ -353,7 +376,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
-        <translation>Ce programme est identique à «&#xa0;Méditation contemplative&#xa0;», mais commence le voyage à l’état alpha haut. C’est utile si vous êtes déjà détendu et trouvez que «&#xa0;Méditation contemplative&#xa0;» démarre à une fréquence trop élevée.</translation>
+        <translation>Ce programme est identique à «&#xa0;Méditation contemplative&#xa0;», mais commence le voyage dans le haut de la bande alpha. C’est utile si vous êtes déjà détendu et trouvez que «&#xa0;Méditation contemplative&#xa0;» démarre à une fréquence trop élevée.</translation>
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
@@ -369,7 +392,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Deep Sleep program induces.</source>
-        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil profond&#xa0;».</translation>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent plonger dans le sommeil qu’induit «&#xa0;Sommeil profond&#xa0;».</translation>
     </message>
     <message>
         <source>Tired to Dreaming</source>
@@ -377,7 +400,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
-        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil et rêves&#xa0;».</translation>
+        <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent plonger dans le sommeil qu’induit «&#xa0;Sommeil et rêves&#xa0;».</translation>
     </message>
 </context>
 <context>

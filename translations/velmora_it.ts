@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Luce lampeggiante</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>Il visualizzatore riempie lo schermo di un colore che lampeggia da 3 a 27 volte al secondo.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Se soffri di epilessia fotosensibile o hai mai avuto una crisi scatenata dalla luce, non guardarla: chiedi prima a un medico.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Riproduci senza la luce</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Mostra la luce</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -106,12 +129,12 @@
         <translation>Tono secondario</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fa lampeggiare l’intero schermo da 3 a 27 volte al secondo. Una luce che lampeggia a queste frequenze può scatenare crisi nelle persone con epilessia fotosensibile: se potresti essere a rischio, lascia «Visualizzare» disattivato.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Fa lampeggiare l’intero schermo da 3 a 27 volte al secondo. Una luce che lampeggia a queste frequenze può scatenare crisi nelle persone con epilessia fotosensibile: se pensi di poter essere a rischio, disattiva «Visualizza».&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
-        <translation>Visualizzare</translation>
+        <translation>Visualizza</translation>
     </message>
     <message>
         <source>0 h</source>
@@ -305,7 +328,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program will take you from the average waking frequency to the low delta frequencies to take you away from it all. At the bottom of the frequency range you will be presented with blue light, proven to react with your circadian rhythm to help keep you awake. This will allow you full control of your mind as you journey through this relaxing state.</source>
-        <translation>Questo programma ti porta dalla normale frequenza della veglia fino alle basse frequenze delta, lontano da tutto. Nel punto più basso vedrai una luce blu, dall’effetto provato sul ritmo circadiano, che ti aiuta a restare sveglio. Così mantieni il pieno controllo della mente mentre attraversi questo stato di rilassamento.</translation>
+        <translation>Questo programma ti porta dalla normale frequenza della veglia fino alle basse frequenze delta, lontano da tutto. Nel punto più basso vedrai una luce blu, dall’effetto comprovato sul ritmo circadiano, che ti aiuta a restare sveglio. Così mantieni il pieno controllo della mente mentre attraversi questo stato di rilassamento.</translation>
     </message>
     <message>
         <source>Deep Sleep</source>
@@ -337,7 +360,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This selection is designed for short session that will invigorate your mind and bring it up from the lower frequencies associated with sleep. All of the colors used during this session contain blue light, which reacts with circadian system to bring you to a waking state.</source>
-        <translation>Questo programma è pensato per sessioni brevi che rinvigoriscono la mente e la riportano su dalle basse frequenze del sonno. Tutti i colori di questa sessione contengono luce blu, che agisce sul ritmo circadiano per svegliarti.</translation>
+        <translation>Questo programma è pensato per sessioni brevi che rinvigoriscono la mente e la fanno risalire dalle basse frequenze del sonno. Tutti i colori di questa sessione contengono luce blu, che agisce sul ritmo circadiano per svegliarti.</translation>
     </message>
     <message>
         <source>Quick Meditation</source>
@@ -345,7 +368,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source> This program is designed for shorter duration meditation sessions. It will only take you down to the alpha wave state, this will allow a quick relaxation without making it difficult to bring yourself back to an awake and fully alert state.</source>
-        <translation>Questo programma è pensato per sessioni di meditazione più brevi. Ti porta solo fino allo stato alfa: ti rilassi in fretta e poi torni senza fatica a uno stato sveglio e pienamente vigile.</translation>
+        <translation>Questo programma è pensato per sessioni di meditazione più brevi. Ti porta solo fino allo stato alfa: ti rilassi in fretta e poi torni senza fatica a uno stato di veglia, pienamente vigile.</translation>
     </message>
     <message>
         <source>Relaxed to Deep Thought</source>

@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Migające światło</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>Wizualizacja wypełnia ekran kolorem, który miga od 3 do 27 razy na sekundę.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Jeśli chorujesz na padaczkę fotogenną lub zdarzył ci się kiedyś napad wywołany światłem, nie patrz na nie: najpierw zapytaj lekarza.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Odtwarzaj bez światła</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Pokaż światło</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -59,7 +82,7 @@
     </message>
     <message>
         <source>Dream Sleep</source>
-        <translation>Sen z marzeniami sennymi</translation>
+        <translation>Senne marzenia</translation>
     </message>
     <message>
         <source>Morning Wake</source>
@@ -83,7 +106,7 @@
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Od zmęczenia do marzeń sennych</translation>
+        <translation>Od zmęczenia do sennych marzeń</translation>
     </message>
     <message>
         <source>Set session duration:</source>
@@ -106,8 +129,8 @@
         <translation>Ton dodatkowy</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Cały ekran miga od 3 do 27 razy na sekundę. Światło migające z taką częstotliwością może wywołać napad u osób z padaczką fotogenną: jeśli możesz być zagrożony, nie zaznaczaj pola „Wizualizacja”.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Cały ekran miga od 3 do 27 razy na sekundę. Światło migające z taką częstotliwością może wywołać napad u osób z padaczką fotogenną: jeśli należysz do grupy ryzyka, odznacz pole „Wizualizacja”.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -305,7 +328,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program will take you from the average waking frequency to the low delta frequencies to take you away from it all. At the bottom of the frequency range you will be presented with blue light, proven to react with your circadian rhythm to help keep you awake. This will allow you full control of your mind as you journey through this relaxing state.</source>
-        <translation>Ten program prowadzi cię od zwykłej częstotliwości czuwania do niskich częstotliwości delta, z dala od wszystkiego. W najniższym punkcie zobaczysz niebieskie światło, które, jak wykazano, wpływa na rytm dobowy i pomaga zachować przytomność. Dzięki temu w pełni panujesz nad umysłem, przechodząc przez ten stan relaksu.</translation>
+        <translation>Ten program prowadzi cię od zwykłej częstotliwości czuwania do niskich częstotliwości delta, z dala od wszystkiego. W najniższym punkcie zobaczysz niebieskie światło, które, jak wykazano, wpływa na rytm dobowy i pomaga nie zasnąć. Dzięki temu w pełni panujesz nad umysłem, przechodząc przez ten stan relaksu.</translation>
     </message>
     <message>
         <source>Deep Sleep</source>
@@ -313,7 +336,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
-        <translation>Podobnie jak poprzedni program, ten również prowadzi od zwykłego czuwania do częstotliwości delta, związanych z głębokim snem i zanikiem czucia ciała. Używa długofalowego czerwonego światła, które słabiej niż niebieskie wpływa na rytm dobowy, pozwalając ci zapaść w spokojny sen.</translation>
+        <translation>Podobnie jak poprzedni program, ten również prowadzi od zwykłego czuwania do częstotliwości delta, związanych z głębokim snem i słabnącym poczuciem własnego ciała. Używa czerwonego światła o długiej fali, które słabiej niż niebieskie wpływa na rytm dobowy, pozwalając ci zapaść w spokojny sen.</translation>
     </message>
     <message>
         <source>Deep Thought Meditation</source>
@@ -325,7 +348,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Dream Sleep</source>
-        <translation>Sen z marzeniami sennymi</translation>
+        <translation>Senne marzenia</translation>
     </message>
     <message>
         <source>This program also takes you down to the theta wave state, but uses red light for minimal effect on the circadian rhythm. During sleep, the theta wave frequencies are associated with REM sleep and a period of dreaming.</source>
@@ -345,7 +368,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source> This program is designed for shorter duration meditation sessions. It will only take you down to the alpha wave state, this will allow a quick relaxation without making it difficult to bring yourself back to an awake and fully alert state.</source>
-        <translation>Ten program jest przeznaczony na krótsze sesje medytacji. Prowadzi tylko do stanu alfa: szybko się odprężasz, a potem bez trudu wracasz do stanu pełnej przytomności i czujności.</translation>
+        <translation>Ten program jest przeznaczony na krótsze sesje medytacji. Prowadzi tylko do stanu alfa: szybko się odprężasz, a potem bez trudu wracasz do pełnego rozbudzenia i czujności.</translation>
     </message>
     <message>
         <source>Relaxed to Deep Thought</source>
@@ -353,7 +376,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is exactly like the Deep Thought Meditation program, except it begins your journey at the high alpha wave state. This is beneficial if you are already in a relaxed state and find the Deep Thought Meditation program starts off at too high a frequency.</source>
-        <translation>Ten program działa tak samo jak „Medytacja kontemplacyjna”, ale zaczyna podróż od wysokiego stanu alfa. Przydaje się, gdy jesteś już zrelaksowany, a program „Medytacja kontemplacyjna” zaczyna dla ciebie od zbyt wysokiej częstotliwości.</translation>
+        <translation>Ten program działa tak samo jak „Medytacja kontemplacyjna”, ale zaczyna podróż od górnego zakresu fal alfa. Przydaje się, gdy jesteś już w stanie relaksu, a program „Medytacja kontemplacyjna” zaczyna dla ciebie od zbyt wysokiej częstotliwości.</translation>
     </message>
     <message>
         <source>Relaxed to Complete Meditation</source>
@@ -361,7 +384,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>This program is equivalent to the Complete Meditation program in the same way that the Relaxed to Deep Thought program is similar to Deep Thought Meditation. Use it if you are beginning in a relaxed state and want to go down to a deep meditation.</source>
-        <translation>Ten program ma się do programu „Pełna medytacja” tak, jak program „Od relaksu do kontemplacji” do programu „Medytacja kontemplacyjna”. Użyj go, jeśli zaczynasz już zrelaksowany i chcesz zejść do głębokiej medytacji.</translation>
+        <translation>Ten program ma się do programu „Pełna medytacja” tak, jak program „Od relaksu do kontemplacji” do programu „Medytacja kontemplacyjna”. Użyj go, jeśli zaczynasz w stanie relaksu i chcesz zejść do głębokiej medytacji.</translation>
     </message>
     <message>
         <source>Tired to Deep Sleep</source>
@@ -373,18 +396,18 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Tired to Dreaming</source>
-        <translation>Od zmęczenia do marzeń sennych</translation>
+        <translation>Od zmęczenia do sennych marzeń</translation>
     </message>
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
-        <translation>Ten program jest przeznaczony dla osób już zmęczonych lub zrelaksowanych, które chcą zejść do stanu snu, jaki wywołuje program „Sen z marzeniami sennymi”.</translation>
+        <translation>Ten program jest przeznaczony dla osób już zmęczonych lub zrelaksowanych, które chcą zejść do stanu snu, jaki wywołuje program „Senne marzenia”.</translation>
     </message>
 </context>
 <context>
     <name>Timeline</name>
     <message>
         <source>Ending...</source>
-        <translation>Kończenie…</translation>
+        <translation>Kończenie sesji…</translation>
     </message>
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>

@@ -40,6 +40,29 @@
     </message>
 </context>
 <context>
+    <name>LightWarningDialog</name>
+    <message>
+        <source>Flashing Light</source>
+        <translation>Luz piscante</translation>
+    </message>
+    <message>
+        <source>The visualizer fills the screen with colour that flashes 3 to 27 times a second.</source>
+        <translation>O visualizador preenche a tela com uma cor que pisca de 3 a 27 vezes por segundo.</translation>
+    </message>
+    <message>
+        <source>If you have photosensitive epilepsy or have ever had a seizure brought on by light, do not look at it: ask a doctor first.</source>
+        <translation>Se você tem epilepsia fotossensível ou já teve uma crise provocada por luz, não olhe para ela: consulte um médico antes.</translation>
+    </message>
+    <message>
+        <source>Play Without the Light</source>
+        <translation>Tocar sem a luz</translation>
+    </message>
+    <message>
+        <source>&amp;Show the Light</source>
+        <translation>&amp;Mostrar a luz</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -106,8 +129,8 @@
         <translation>Tom secundário</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: leave Visualizer unchecked if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Faz a tela inteira piscar de 3 a 27 vezes por segundo. Luz piscando nessas frequências pode provocar crises em pessoas com epilepsia fotossensível: se você pode estar em risco, deixe “Visualizador” desmarcado.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Flashes the whole screen 3 to 27 times a second. Flashing light at these rates can trigger seizures in people with photosensitive epilepsy: uncheck Visualizer if you may be at risk.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Faz a tela inteira piscar de 3 a 27 vezes por segundo. Luz que pisca nessas frequências pode provocar crises em pessoas com epilepsia fotossensível: se você puder estar em risco, desmarque “Visualizador”.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Visualizer</source>
@@ -221,7 +244,7 @@ p, li { white-space: pre-wrap; }
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:8pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Escolha um programa na lista à esquerda. A descrição dele aparecerá aqui. &lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Escolha um programa na lista à esquerda. A descrição do programa aparecerá aqui. &lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-family:&apos;Lucida Grande&apos;;&quot;&gt;&lt;br /&gt;&lt;/p&gt;
 &lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Lucida Grande&apos;;&quot;&gt;Depois escolha um som ambiente e a duração, e clique em “Iniciar” para começar a sessão. &lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
@@ -313,7 +336,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Like the previous program, this one also takes you down from normal waking levels to the delta levels associated with deep sleep and loss of body awareness. It uses long-wavelength red light, which has less effect on the circadian system that blue light, allowing you to drift into a restful slumber.</source>
-        <translation>Como o programa anterior, este também leva você da vigília normal até as frequências delta, ligadas ao sono profundo e à perda da consciência do corpo. Usa luz vermelha de onda longa, que afeta menos o ritmo circadiano do que a luz azul, para você se entregar a um sono reparador.</translation>
+        <translation>Como o programa anterior, este também leva você da vigília normal até as frequências delta, ligadas ao sono profundo e à perda da consciência corporal. Usa luz vermelha de onda longa, que afeta menos o ritmo circadiano do que a luz azul, para você se entregar a um sono reparador.</translation>
     </message>
     <message>
         <source>Deep Thought Meditation</source>
@@ -321,7 +344,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>Unlike the Complete Meditation program, this one will only lower you down to the theta wave state. This frequency is associated with deep meditation and will allow you more brain activity during your session. It uses the same blue light to help keep your circadian rhythm in the waking state.</source>
-        <translation>Diferente de “Meditação completa”, este programa leva você só até o estado teta. Essa frequência está ligada à meditação profunda e deixa mais atividade ao cérebro durante a sessão. Usa a mesma luz azul para manter seu ritmo circadiano no estado de vigília.</translation>
+        <translation>Ao contrário de “Meditação completa”, este programa leva você só até o estado teta. Essa frequência está ligada à meditação profunda e permite mais atividade cerebral durante a sessão. Usa a mesma luz azul para manter seu ritmo circadiano no estado de vigília.</translation>
     </message>
     <message>
         <source>Dream Sleep</source>

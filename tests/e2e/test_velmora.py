@@ -8,7 +8,8 @@ person would, and judges it by what the screen shows and what the sink plays.
     test_velmora.py --binary BIN/velmora --artifacts DIR --scenario NAME [--keep-artifacts]
 
 Scenarios: tone (the first loop sample for sample, with and without the secondary tone, Stop),
-visualizer (the session screen, Escape, the ambient sound), session (a whole 5-minute session).
+visualizer (the warning before the light in a new account, the session screen, Escape, the
+ambient sound), session (a whole 5-minute session, by a user who accepted the light).
 A failed run leaves its recording, screenshots and the program's output in DIR/NAME.
 """
 
@@ -41,7 +42,7 @@ VISUALIZER_BOX = (420, 270, 101, 20)
 HOURS_BOX = (220, 400, 81, 26)
 MINUTES_BOX = (310, 400, 81, 26)
 PROGRAM_COLUMN = (20, 60, 250, 332)
-AMBIENT_NONE = 4
+AMBIENT_NONE = 6  # after Pink Noise, Water, Rain, Lullaby, Brown Noise and White Noise
 
 SCREEN = (1280, 800)
 TEXT_BAND = 40        # rows at the top of the session screen that hold the time-left line
@@ -175,8 +176,16 @@ class Run:
         self.recorder.wait_running()
         return self.recorder
 
-    def start_app(self):
+    def start_app(self, light_warning=None):
+        """Starts the program in a configuration folder of its own: new, as in a new account, or
+        with the flashing light's warning answered already ('accepted' or 'declined')."""
         check(os.access(self.binary, os.X_OK), f"{self.binary} is not an executable")
+        config = os.path.join(self.directory, 'config')
+        shutil.rmtree(config, ignore_errors=True)
+        ensure_dir(os.path.join(config, 'velmora'))
+        if light_warning:
+            with open(os.path.join(config, 'velmora', 'velmora.conf'), 'w') as settings:
+                settings.write(f'[General]\nlightWarning={light_warning}\n')
         resources = os.path.join(os.path.dirname(self.binary), 'Resources')
         for name in ('pinknoise', 'water', 'rain', 'lullaby'):
             check(os.path.isfile(os.path.join(resources, name + '.mp3')),
@@ -185,7 +194,8 @@ class Run:
         self.app_log = open(os.path.join(self.directory, 'velmora.log'), 'wb')
         # Started from elsewhere than its own folder: it must find its sounds beside itself.
         self.app = subprocess.Popen([self.binary], cwd=self.directory, stdout=self.app_log,
-                                    stderr=subprocess.STDOUT)
+                                    stderr=subprocess.STDOUT,
+                                    env=dict(os.environ, XDG_CONFIG_HOME=config))
         window = wait_until(lambda: self.app.poll() is None and visible_windows(name='^Velmora$'),
                             20, "the Velmora window", interval=0.05)
         return MainWindow(window[0])
@@ -474,9 +484,19 @@ def scenario_visualizer(run):
     window.choose_item(HOURS_BOX, 1, "hours")  # 1 h 5 m: a 600 s ramp, so the colour holds still
     run.shot('main-window', window.grab())
 
-    click_frame = recorder.frames()
+    # In a new account the first Start asks before the light, and the session waits for the
+    # answer; Alt+S shows the light.
     window.click(START_BUTTON)
+    warning = wait_until(lambda: visible_windows(name='^Flashing Light$'), 10,
+                         "the warning before the light")[0]
+    check(not visible_windows(name='^Dialog$'), "the session screen shown before the answer")
+    run.shot('light-warning', grab())
+    log("the first Start asked before the light")
+    focus(warning)
+    click_frame = recorder.frames()
+    press('alt+s')
     dialog = watch_session_screen(run, hue_magenta, "magenta")
+    check(not visible_windows(name='^Flashing Light$'), "the warning stayed after Alt+S")
 
     # Pink noise, the ambient sound the window opens with, plays under the tone.
     first = wait_first_sound(recorder, click_frame, 10, "sound after Start")
@@ -539,7 +559,7 @@ def scenario_visualizer(run):
 def scenario_session(run):
     reference = sound.reference_loop(20, True)
     recorder = run.start_recorder()
-    window = run.start_app()
+    window = run.start_app(light_warning='accepted')
     start_ink = window.ink(inner(START_BUTTON))
     name_ink = window.choose_program(3)  # Deep Sleep: 20 Hz, then 3 Hz; yellow, then red
     window.choose_item(AMBIENT_BOX, AMBIENT_NONE, "ambient sound")
