@@ -125,6 +125,33 @@ pid=
 check "killed, its request is dropped by the bus's NameOwnerChanged" wait_for log_has "portal dropped"
 stop_standin
 
+# --- a portal that answers only after 3 s: the window goes on meanwhile, and closes what it asked
+# for when it no longer applies, whether or not the answer has come
+start_standin --portal --portal-delay 3
+start_velmora
+select_first_program
+playerctl -p velmora play
+check "a session starts while the portal is slow" wait_for status_is Playing
+check "the portal is asked" wait_for log_has "portal inhibit flags=12"
+handle_of() { grep -o "portal inhibit flags=$1 .*handle=[^ ]*" "$work/inhibit.log" | tail -1 | sed 's/.*handle=//'; }
+line_of() { grep -n -- "$1" "$work/inhibit.log" | head -1 | cut -d: -f1; }
+before_answer() { [ -n "$(line_of "portal $1 handle=$2\$")" ] && ! log_has "portal answered handle=$2\$"; }
+first=$(handle_of 12)
+sender=$(busctl --user call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus GetNameOwner s $mpris | sed 's/^s "://; s/"$//; s/\./_/g')
+check "the request's path is the one the token names ($first)" sh -c "case '$first' in /org/freedesktop/portal/desktop/request/${sender}/velmora*) true ;; *) false ;; esac"
+check "before the answer, the window answers on the bus within half a second" sh -c "busctl --user --timeout=0.5 get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Position >/dev/null && ! grep -q 'portal answered' '$work/inhibit.log'"
+xdotool key --window "$(xdotool getactivewindow)" Escape
+check "and takes a key: the session screen closes and its request is closed before its answer" wait_for before_answer close "$first"
+check "a request with the suspend flag alone is made" wait_for log_has "portal inhibit flags=4 "
+second=$(handle_of 4)
+playerctl -p velmora stop
+check "Stop closes that one before its answer too" wait_for before_answer close "$second"
+check "the late answers come" sh -c "$(declare -f wait_for log_has); work='$work'; wait_for log_has 'portal answered handle=$second'"
+check "and every request is closed" wait_for sh -c "[ \$(grep -c 'portal close' '$work/inhibit.log') -eq \$(grep -c 'portal inhibit' '$work/inhibit.log') ]"
+check "the window still runs" kill -0 "$pid"
+stop_standin
+kill "$pid"; wait "$pid" 2>/dev/null; pid=
+
 # --- no portal: the screen saver
 start_standin --screensaver
 start_velmora
