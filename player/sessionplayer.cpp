@@ -15,6 +15,8 @@ SessionPlayer::SessionPlayer(QObject *parent)
     connect(engine, &Session::timeLeftChanged, this, &SessionPlayer::timeLeftChanged);
     connect(engine, &Session::screenColourChanged, this, &SessionPlayer::screenColourChanged);
     connect(engine, &Session::stopped, this, &SessionPlayer::silence);
+    connect(tone, &TonePlayer::silenced, this, &SessionPlayer::soundSilenced);
+    connect(ambientSoundPlayer, &AmbientPlayer::silenced, this, &SessionPlayer::soundSilenced);
     // Tone and ambient sound fade out over the seconds that read "Ending...", and are silent when
     // the session stops by itself.
     connect(engine, &Session::timeLeftChanged, this, [this](int seconds) {
@@ -94,7 +96,14 @@ void SessionPlayer::setColourShown(bool shown)
 // A session that ends by itself has left its last stage by the time it says it stopped.
 void SessionPlayer::silence()
 {
+    soundsRampingOut = 2;
     tone->stop();
     ambientSoundPlayer->stop();
     emit stopped(engine->stage() == Session::Stage::None);
+}
+
+void SessionPlayer::soundSilenced()
+{
+    if (soundsRampingOut > 0 && --soundsRampingOut == 0)
+        emit silenced();
 }

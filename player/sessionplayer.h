@@ -31,6 +31,8 @@ public:
     AmbientSound ambientSound() const { return ambient; }
     // The tone reaches the sound server, as last told by soundPlayingChanged().
     bool isSoundPlaying() const;
+    // No session runs, and the last one's sounds have been heard to silence (see silenced()).
+    bool isSilent() const { return !isRunning() && soundsRampingOut == 0; }
 
     // The engine, for what only a test or a benchmark asks of it: its clocks and its ticks.
     Session &session() { return *engine; }
@@ -58,14 +60,19 @@ signals:
     void stopped(bool atItsEnd);
     // While a session runs: whether its tone can reach the sound server.
     void soundPlayingChanged(bool playing);
+    // After stopped(): both sounds' ramps have been heard to their end and their streams are
+    // closed. A hung sound server never says so.
+    void silenced();
 
 private:
     void silence();
+    void soundSilenced();
 
     Session *engine;
     TonePlayer *tone;
     AmbientPlayer *ambientSoundPlayer;
     AmbientSound ambient = AmbientSound::PinkNoise;
+    int soundsRampingOut = 0;
 };
 
 #endif

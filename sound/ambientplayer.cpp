@@ -10,6 +10,7 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     , device(new LoopDevice)
     , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
 {
+    connect(output, &SoundOutput::closed, this, &AmbientPlayer::silenced);
 }
 
 AmbientPlayer::~AmbientPlayer() = default;
@@ -58,8 +59,10 @@ void AmbientPlayer::play()
 
 void AmbientPlayer::stop()
 {
-    if (!playing)
+    if (!playing) {
+        emit silenced();
         return;
+    }
     playing = false;
     outputStarted = false;
     output->stop();

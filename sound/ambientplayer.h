@@ -42,6 +42,11 @@ public slots:
     // Fades what is heard out to silence `ms` from now (see SoundOutput::fadeOut()).
     void fadeOut(int ms);
 
+signals:
+    // After stop(): its ramp has been heard to its end (see SoundOutput::closed()); at once, within
+    // stop(), when nothing played.
+    void silenced();
+
 private:
     // A read-only device that serves the mix of loops endlessly, in the output's thread.
     class LoopDevice : public QIODevice

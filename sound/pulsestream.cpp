@@ -91,6 +91,7 @@ void PulseStream::stop()
     if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY) {
         disconnectFromServer();
         setOutage(false, QString());
+        emit closed();
         return;
     }
     stopping = true;
@@ -149,8 +150,10 @@ void PulseStream::drainCallback(pa_stream *stream, int, void *self)
     QMetaObject::invokeMethod(
         output,
         [output, stream] {
-            if (output->stream == stream && output->stopping)
+            if (output->stream == stream && output->stopping) {
                 output->disconnectFromServer();
+                emit output->closed();
+            }
         },
         Qt::QueuedConnection);
 }
@@ -394,8 +397,10 @@ void PulseStream::remember(const qint16 *samples, qint64 firstFrame, qint64 fram
 void PulseStream::giveUpConnection(const QString &reason)
 {
     disconnectFromServer();
-    if (!wanted)
+    if (!wanted) {
+        emit closed();
         return;
+    }
     if (!inOutage) {
         setOutage(true, reason);
         playing = false;
