@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# tools/fresh-debian runs what it keeps in its store as root, so it refuses a store, or anything in
-# it, that is not root's own or that others can write to, before it makes or downloads anything;
-# and it makes its store private. Needs root, as the tool does; nothing here reaches the network:
-# mmdebstrap, bwrap and apt-get are tripwires that only note they were reached.
+# The tools that run as root take nothing from another user and leave nothing behind:
+# - tools/fresh-debian runs what it keeps in its store as root, so it refuses a store, or anything
+#   in it, that is not root's own or that others can write to, before it makes or downloads
+#   anything, and it makes its store private. Nothing here reaches the network: mmdebstrap, bwrap
+#   and apt-get are tripwires that only note they were reached.
+# - tools/try-package says when the package build fails and removes the root it kept, and only
+#   that: here behind a fresh-debian that fails as a build would.
+# - tests/with-desktop stops when it cannot make its folder, before it runs anything.
+# Needs root, as the tools do.
 #
-#   test_fresh_debian.sh
+#   test_root_tools.sh
 set -uo pipefail
-[ "$(id -u)" -eq 0 ] || { echo "skipped: tools/fresh-debian runs as root only"; exit 77; }
+[ "$(id -u)" -eq 0 ] || { echo "skipped: the tools run as root only"; exit 77; }
 tests=$(dirname "$(realpath "$0")")
 fresh_debian=$tests/../tools/fresh-debian
-work=$(mktemp -d /tmp/velmora-fresh-debian-test.XXXXXX) || exit 1
+work=$(mktemp -d /tmp/velmora-root-tools.XXXXXX) || exit 1
 source "$tests/checks.sh"
 
 mkdir "$work/bin"
@@ -71,5 +76,37 @@ mkdir -m 0755 "$work/old" "$work/old/store"
 run_on "$work/old/store"
 check "a store of root's own with mode 0755 gets past the checks" test "$(reached)" = mmdebstrap
 check "and is made private" test "$(stat -c %a "$work/old/store")" = 700
+
+# --- try-package, with the package build failing in a root fresh-debian kept
+mkdir -p "$work/tree/tools"
+cp "$tests/../tools/try-package" "$work/tree/tools/"
+mkdir "$work/decoy"
+cat >"$work/tree/tools/fresh-debian" <<END
+#!/bin/sh
+root=\$(mktemp -d /var/tmp/velmora-fresh-root.XXXXXX)
+echo "\$root" >"$work/kept"
+echo "fresh-debian: kept $work/decoy"
+echo "dpkg-buildpackage: error: debian/rules binary subprocess returned exit status 2"
+echo "fresh-debian: kept \$root" >&2
+exit 2
+END
+chmod +x "$work/tree/tools/fresh-debian"
+"$work/tree/tools/try-package" >/dev/null 2>"$work/message"
+check "try-package fails when the package build fails" test $? -eq 1
+check "and says so" grep -q "try-package: the package build failed (exit status 2)" "$work/message"
+check "with the build's last lines" grep -q "dpkg-buildpackage: error" "$work/message"
+check "and removes the root that was kept" test -n "$(cat "$work/kept")" -a ! -e "$(cat "$work/kept")"
+check "and nothing else a line of the build named" test -d "$work/decoy"
+
+# --- with-desktop, where no folder can be made under /tmp
+if unshare -m true 2>/dev/null; then
+    unshare -m sh -c "mount -t tmpfs -o ro tmpfs /tmp && cd / && '$tests/with-desktop' -- touch '$work/ran'" \
+        >/dev/null 2>"$work/message"
+    check "with-desktop stops when it cannot make its folder" test $? -eq 1
+    check "and says so" grep -q "with-desktop: cannot make a folder under /tmp" "$work/message"
+    check "before it runs the command" test ! -e "$work/ran"
+else
+    echo "skip with-desktop without /tmp: no mount namespace here"
+fi
 
 finish message
