@@ -2,9 +2,10 @@
 """Every way a user ends the program mid-session ramps the sound out as Stop does: the media
 controls' Quit (MPRIS, through busctl), the window's close (Alt+F4 to the window manager) and
 SIGTERM. The real program plays the tone and pink noise on the private desktop's sound server,
-recorded with parec; the largest step between neighbouring samples after the quit is no larger
-than the sound's own while it played, the sound is silent soon after, and the program ends; also
-when the sound server hangs.
+recorded with parec. The sound ends as a ramp does, not cut off: the largest step between
+neighbouring samples where it ends is no larger than the sound's own while it played. It is silent
+soon after the request, and the program ends; also when the sound server hangs. (The Stop ramp's
+own shape is test_fades' to judge.)
 
     dbus-run-session -- with-desktop --wm -- test_quit.py VELMORA
 """
@@ -27,6 +28,9 @@ FULL_LEVEL_AFTER_FRAMES = 3 * RATE
 # From the request to silence: the request's own way to the program (a client started, a key
 # through the window manager, a signal) and the sink's latency, around the Stop's ramp itself.
 SILENT_WITHIN_FRAMES = int(0.3 * RATE)
+# Where the sound ends: its last millisecond and the step from it into silence. A sound cut off at
+# any level steps there from that level to nothing.
+END_FRAMES = RATE // 1000
 
 
 def largest_step(pcm, first, end):
@@ -153,11 +157,13 @@ def measure(binary, work, name, prepare, ask_to_quit):
         recorder.wait_for(asked + RATE, 10, "a second of recording after the quit")
         pcm = recorder.read(0, recorder.frames())
         own = largest_step(pcm, asked - RATE, asked)
-        # From the last frame recorded before the request: a cut may fall right after it.
-        at_end = largest_step(pcm, asked - 1, len(pcm) // 2)
         last = last_sounding_frame(pcm)
+        # A cut may fall right after the last frame recorded before the request.
+        first_after = max(asked - 1, last - END_FRAMES)
+        at_end = largest_step(pcm, first_after, last + 2)
+        after = largest_step(pcm, asked - 1, len(pcm) // 2)
         silent_after_ms = (last + 1 - asked) * 1000 // RATE
-        return {'name': name, 'own': own, 'end': at_end, 'silent_ms': silent_after_ms,
+        return {'name': name, 'own': own, 'end': at_end, 'after': after, 'silent_ms': silent_after_ms,
                 'exit': ended, 'loud': max(abs(s) for s in pcm[2 * (asked - RATE // 10):2 * asked])}
     finally:
         if app is not None:
@@ -178,15 +184,17 @@ def main():
             except Failure as failure:
                 log(f"FAIL {name}: {failure}")
                 failures += 1
-        log(f"{'way':20} {'own step':>9} {'end step':>9} {'silent after':>13} {'exit':>5}")
+        log(f"{'way':20} {'own step':>9} {'end step':>9} {'after it':>9} {'silent after':>13} "
+            f"{'exit':>5}")
         for row in rows:
-            log(f"{row['name']:20} {row['own']:9} {row['end']:9} {row['silent_ms']:10} ms "
-                f"{row['exit']:5}")
+            log(f"{row['name']:20} {row['own']:9} {row['end']:9} {row['after']:9} "
+                f"{row['silent_ms']:10} ms {row['exit']:5}")
         for row in rows:
             checks = [
                 (row['loud'] > 8000, f"the sound was at full level when asked to quit "
                                      f"(loudest sample {row['loud']})"),
-                (row['end'] <= row['own'], "the step at the end is no larger than the sound's own"),
+                (row['end'] <= row['own'], "the step where the sound ends is no larger than the "
+                                           "sound's own"),
                 (row['silent_ms'] * RATE // 1000 <= SILENT_WITHIN_FRAMES,
                  f"silent within {SILENT_WITHIN_FRAMES * 1000 // RATE} ms of the request"),
                 (row['exit'] == 0, "the program ends with status 0"),
