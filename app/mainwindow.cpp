@@ -1,13 +1,16 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/soundsettings.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
+#include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTextDocument>
@@ -23,6 +26,8 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     for (AmbientSound sound : AmbientSounds::all())
         ui->comboBox->addItem(AmbientSounds::label(sound), int(sound));
     ui->comboBox->setCurrentIndex(ui->comboBox->findData(int(player.ambientSound())));
+    player.setToneKind(SoundSettings::toneKind());
+    addSoundMenu();
     connectForm();
     connectPlayer();
 }
@@ -53,6 +58,21 @@ void MainWindow::connectPlayer()
     connect(&player, &SessionPlayer::screenColourChanged, this, &MainWindow::showScreenColour);
     connect(&player, &SessionPlayer::soundPlayingChanged, this, &MainWindow::showSoundPlaying);
     connect(&player, &SessionPlayer::stopped, this, &MainWindow::showStopped);
+}
+
+// One choice of tone kind for every program, from the table of kinds.
+void MainWindow::addSoundMenu()
+{
+    QMenu *menu = ui->menuBar->addMenu(tr("Sound"));
+    menu->setObjectName(QStringLiteral("soundMenu"));
+    auto *kinds = new QActionGroup(menu);
+    for (ToneKind kind : ToneKinds::all()) {
+        QAction *action = menu->addAction(ToneKinds::label(kind));
+        action->setCheckable(true);
+        action->setChecked(kind == player.toneKind());
+        action->setActionGroup(kinds);
+        connect(action, &QAction::triggered, this, [this, kind] { changeToneKind(kind); });
+    }
 }
 
 void MainWindow::selectProgram(int number)
@@ -113,6 +133,15 @@ int MainWindow::chosenSeconds() const
 void MainWindow::changeSecondaryTone(bool on)
 {
     player.setSecondaryTone(on);
+    if (player.isRunning())
+        ui->sessionDescription->setText(
+            tr("Your changes will take effect during the next tone scheduled tone change."));
+}
+
+void MainWindow::changeToneKind(ToneKind kind)
+{
+    player.setToneKind(kind);
+    SoundSettings::setToneKind(kind);
     if (player.isRunning())
         ui->sessionDescription->setText(
             tr("Your changes will take effect during the next tone scheduled tone change."));

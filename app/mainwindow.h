@@ -1,6 +1,8 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "sound/tonekind.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -34,6 +36,7 @@ signals:
 private:
     void connectForm();
     void connectPlayer();
+    void addSoundMenu();
 
     void selectProgram(int number);
     void showSelectedProgram();
@@ -41,6 +44,7 @@ private:
     void startSession();
     int chosenSeconds() const;
     void changeSecondaryTone(bool on);
+    void changeToneKind(ToneKind kind);
     void showSessionScreenIfRunning(bool checked);
     void showSessionScreen();
     void followSessionScreen(bool shown);

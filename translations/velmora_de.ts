@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Ohne</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Braunes Rauschen</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Weißes Rauschen</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -233,6 +241,10 @@ p, li { white-space: pre-wrap; }
         <source>No sound output: check your speakers or headphones</source>
         <translation>Keine Tonausgabe: Lautsprecher oder Kopfhörer prüfen</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>
@@ -334,6 +346,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Restzeit: %1 – Esc zum Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Binauraler Beat (Kopfhörer)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Isochrone Pulse (Lautsprecher)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Monauraler Beat (Lautsprecher)</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Bruit brun</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Bruit blanc</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -233,6 +241,10 @@ p, li { white-space: pre-wrap; }
         <source>No sound output: check your speakers or headphones</source>
         <translation>Aucune sortie audio&#xa0;: vérifiez vos haut-parleurs ou votre casque</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>
@@ -334,6 +346,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Temps restant&#xa0;: %1 – Échap pour quitter</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Battement binaural (casque)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Impulsions isochrones (haut-parleurs)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Battement monaural (haut-parleurs)</translation>
     </message>
 </context>
 <context>

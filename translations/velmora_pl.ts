@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Szum brązowy</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Szum biały</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -233,6 +241,10 @@ p, li { white-space: pre-wrap; }
         <source>No sound output: check your speakers or headphones</source>
         <translation>Brak wyjścia dźwięku: sprawdź głośniki lub słuchawki</translation>
     </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>
@@ -334,6 +346,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Pozostały czas: %1 – Esc, aby wyjść</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Dudnienie binauralne (słuchawki)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Impulsy izochroniczne (głośniki)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Dudnienie monauralne (głośniki)</translation>
     </message>
 </context>
 <context>
