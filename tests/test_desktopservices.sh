@@ -39,12 +39,17 @@ start_velmora() {
 }
 
 # Clicks down the first program button's column until a program is selected: the menu bar above
-# the form may take some height. The first button hit is "Active Concentration".
+# the form may take some height. The first button hit is "Active Concentration". The height that
+# hit it is tried first from then on: each miss costs a wait.
+program_y=
 select_first_program() {
     local y
-    for y in 64 72 80 88 96; do
+    for y in $program_y 64 72 80 88 96; do
         xdotool mousemove --window "$window" 100 $y click 1
-        wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && return 0
+        if wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true"; then
+            program_y=$y
+            return 0
+        fi
     done
     return 1
 }

@@ -63,6 +63,10 @@ def status():
     return result.stdout.decode().strip()
 
 
+PROGRAM_HEIGHTS = (64, 72, 80, 88, 96)
+program_height = [None]
+
+
 def start_session(binary, log_file):
     """Starts the program and a session of its first program with the default ambient sound."""
     app = subprocess.Popen([binary], cwd='/', stdout=log_file, stderr=subprocess.STDOUT)
@@ -72,11 +76,12 @@ def start_session(binary, log_file):
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
                .returncode == 0, 10, "the media controls")
     # Down the first program button's column until a program is selected: the menu bar above the
-    # form may take some height.
-    for y in (64, 72, 80, 88, 96):
+    # form may take some height. The height that hit it is tried first from then on.
+    for y in sorted(PROGRAM_HEIGHTS, key=lambda height: height != program_height[0]):
         run(['xdotool', 'mousemove', '--window', window, '100', str(y), 'click', '1'])
         try:
             wait_until(can_play, 2, "a program to be selected")
+            program_height[0] = y
             break
         except Failure:
             continue
