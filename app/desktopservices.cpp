@@ -23,7 +23,6 @@ void connectDesktopServices(SessionPlayer &player, MainWindow &window, MprisServ
         window.raise();
         window.activateWindow();
     });
-    QObject::connect(&mpris, &MprisService::quitRequested, qApp, &QCoreApplication::quit);
 
     QObject::connect(&player, &SessionPlayer::started, &inhibitor,
                      [&inhibitor] { inhibitor.setSessionRunning(true); });

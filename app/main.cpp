@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/desktopservices.h"
 #include "app/mainwindow.h"
+#include "app/quietquit.h"
 #include "desktop/mprisservice.h"
 #include "desktop/sleepinhibitor.h"
 #include "player/sessionplayer.h"
@@ -110,10 +111,15 @@ int main(int argc, char *argv[])
     MprisService mpris;
     SleepInhibitor inhibitor;
     connectDesktopServices(player, window, mpris, inhibitor);
+    // The media controls' Quit, the window's close and a termination signal all end a session
+    // as its Stop does.
+    QuietQuit quietQuit(player, inhibitor);
+    quietQuit.catchTerminationSignals();
+    application.setQuitOnLastWindowClosed(false);
+    QObject::connect(&application, &QGuiApplication::lastWindowClosed, &quietQuit,
+                     &QuietQuit::quit);
+    QObject::connect(&mpris, &MprisService::quitRequested, &quietQuit, &QuietQuit::quit);
     mpris.registerOnSessionBus();
     window.show();
-    const int status = application.exec();
-    // Quit releases what keeps the machine awake even while a session runs.
-    inhibitor.setSessionRunning(false);
-    return status;
+    return application.exec();
 }

@@ -5,9 +5,10 @@
 #include <QCoreApplication>
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QStringList>
 
 namespace {
@@ -15,6 +16,15 @@ namespace {
 const QString objectPath = QStringLiteral("/org/mpris/MediaPlayer2");
 const QString playerInterface = QStringLiteral("org.mpris.MediaPlayer2.Player");
 const QString noTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+QDBusMessage busDaemonCall(const QString &method, const QVariantList &arguments)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+        QStringLiteral("org.freedesktop.DBus"), method);
+    message.setArguments(arguments);
+    return message;
+}
 
 } // namespace
 
@@ -129,12 +139,14 @@ MprisService::MprisService(QObject *parent)
     new MprisPlayerAdaptor(this);
 }
 
+// The bus releases the name by itself when the connection closes; the release is sent, not awaited.
 MprisService::~MprisService()
 {
-    if (!registeredName.isEmpty()) {
-        QDBusConnection::sessionBus().unregisterObject(objectPath);
-        QDBusConnection::sessionBus().unregisterService(registeredName);
-    }
+    if (registeredName.isEmpty())
+        return;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.unregisterObject(objectPath);
+    bus.asyncCall(busDaemonCall(QStringLiteral("ReleaseName"), {registeredName}));
 }
 
 bool MprisService::registerOnSessionBus()
@@ -145,17 +157,35 @@ bool MprisService::registerOnSessionBus()
         return false;
     }
     bus.registerObject(objectPath, this, QDBusConnection::ExportAdaptors);
-    QString name = QStringLiteral("org.mpris.MediaPlayer2.velmora");
-    if (!bus.registerService(name)) {
-        name += QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid());
-        if (!bus.registerService(name)) {
-            qCWarning(lcDesktop, "cannot take the bus name %s for media controls",
-                      qPrintable(name));
-            return false;
-        }
-    }
-    registeredName = name;
+    requestName(QStringLiteral("org.mpris.MediaPlayer2.velmora"), true);
     return true;
+}
+
+// A second Velmora finds the plain name taken, and takes one with its process id.
+void MprisService::requestName(const QString &name, bool takenTryInstance)
+{
+    constexpr unsigned doNotQueue = 4;
+    constexpr unsigned primaryOwner = 1;
+    auto *watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(busDaemonCall(
+                                        QStringLiteral("RequestName"), {name, doNotQueue})),
+                                    this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, name, takenTryInstance](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<unsigned> reply = *finished;
+                if (!reply.isError() && reply.value() == primaryOwner) {
+                    registeredName = name;
+                } else if (takenTryInstance) {
+                    requestName(
+                        name +
+                            QStringLiteral(".instance%1").arg(QCoreApplication::applicationPid()),
+                        false);
+                } else {
+                    qCWarning(lcDesktop, "cannot take the bus name %s for media controls",
+                              qPrintable(name));
+                }
+            });
 }
 
 void MprisService::setSelectedProgram(const QString &name)

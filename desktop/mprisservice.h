@@ -23,9 +23,10 @@ public:
     explicit MprisService(QObject *parent = nullptr);
     ~MprisService() override;
 
-    // Registers the object and takes the bus name; false, with one line on stderr, when there is
-    // no session bus.
+    // Registers the object and asks for the bus name, without waiting for the answer; false, with
+    // one line on stderr, when there is no session bus.
     bool registerOnSessionBus();
+    // The bus name, once the bus has given it.
     QString busName() const { return registeredName; }
 
     // The program a Play would start, or an empty name when none is selected.
@@ -49,6 +50,7 @@ signals:
     void quitRequested();
 
 private:
+    void requestName(const QString &name, bool takenTryInstance);
     void announce(const QString &interface, const QVariantMap &changed);
     void announcePlayer();
 

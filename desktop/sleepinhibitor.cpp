@@ -5,21 +5,45 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QRandomGenerator>
 #include <QVariantMap>
 
 namespace {
 
 const QString reason = QStringLiteral("A Velmora session is playing");
-// A desktop service that does not answer within this time is taken as absent: the session must
-// not wait on it.
-constexpr int answerTimeoutMs = 2000;
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString screenSaverService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString screenSaverPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+// The portal is started on demand, which may take seconds; a service that has not answered in
+// this time is taken as absent. Nothing waits for the answer meanwhile.
+constexpr int answerTimeoutMs = 10000;
 
-QDBusMessage callSessionBus(const QString &service, const QString &path, const QString &interface,
-                            const QString &method, const QVariantList &arguments)
+// The path the portal gives the request made with `token`: the caller's unique name without its
+// ':' and with '_' for '.', then the token.
+QString portalRequestPath(const QString &token)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
-    call.setArguments(arguments);
-    return QDBusConnection::sessionBus().call(call, QDBus::Block, answerTimeoutMs);
+    QString sender = QDBusConnection::sessionBus().baseService();
+    if (sender.startsWith(QLatin1Char(':')))
+        sender.remove(0, 1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2").arg(sender, token);
+}
+
+QDBusMessage closePortalRequest(const QString &path)
+{
+    return QDBusMessage::createMethodCall(portalService, path,
+                                          QStringLiteral("org.freedesktop.portal.Request"),
+                                          QStringLiteral("Close"));
+}
+
+QDBusMessage uninhibitScreenSaver(unsigned cookie)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        screenSaverService, screenSaverPath, screenSaverService, QStringLiteral("UnInhibit"));
+    message << cookie;
+    return message;
 }
 
 } // namespace
@@ -29,9 +53,12 @@ SleepInhibitor::SleepInhibitor(QObject *parent)
 {
 }
 
+// The releases are sent, not awaited: a service that never hears them drops the requests anyway
+// once this process leaves the bus.
 SleepInhibitor::~SleepInhibitor()
 {
-    release();
+    if (current)
+        release(*current);
 }
 
 void SleepInhibitor::setSessionRunning(bool running)
@@ -57,65 +84,101 @@ unsigned SleepInhibitor::wantedFlags() const
 void SleepInhibitor::follow()
 {
     const unsigned flags = wantedFlags();
-    if (flags == heldFlags)
+    if ((current ? current->flags : 0u) == flags)
         return;
-    release();
+    if (current)
+        release(*current);
+    current.reset();
     if (flags == 0)
         return;
-    if (inhibitThroughPortal(flags) || inhibitThroughScreenSaver()) {
-        heldFlags = flags;
-        return;
-    }
-    if (!unavailableReported) {
-        qCWarning(lcDesktop,
-                  "neither the desktop portal nor the screen saver takes an inhibit "
-                  "request, so the machine may sleep during the session");
-        unavailableReported = true;
-    }
+    current = std::make_shared<Request>();
+    current->flags = flags;
+    inhibitThroughPortal(current);
 }
 
-bool SleepInhibitor::inhibitThroughPortal(unsigned flags)
+// The token makes the request's path known at once; the portal asks for one that is unique and
+// hard to guess.
+void SleepInhibitor::inhibitThroughPortal(const std::shared_ptr<Request> &request)
 {
-    const QDBusMessage reply =
-        callSessionBus(QStringLiteral("org.freedesktop.portal.Desktop"),
-                       QStringLiteral("/org/freedesktop/portal/desktop"),
-                       QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"),
-                       {QString(), flags, QVariantMap {{QStringLiteral("reason"), reason}}});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    portalRequest = reply.arguments().constFirst().value<QDBusObjectPath>().path();
-    return !portalRequest.isEmpty();
+    const QString token = QStringLiteral("velmora%1_%2")
+                              .arg(++requestCount)
+                              .arg(QRandomGenerator::global()->generate());
+    request->portalPath = portalRequestPath(token);
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        portalService, QStringLiteral("/org/freedesktop/portal/desktop"),
+        QStringLiteral("org.freedesktop.portal.Inhibit"), QStringLiteral("Inhibit"));
+    message << QString() << request->flags
+            << QVariantMap {{QStringLiteral("handle_token"), token},
+                            {QStringLiteral("reason"), reason}};
+    call(message, [this, request](const QDBusPendingCall &answer) {
+        if (answer.isError()) {
+            request->portalPath.clear();
+            if (!request->released)
+                inhibitThroughScreenSaver(request);
+            return;
+        }
+        // A portal older than request tokens names a path of its own. A request released before
+        // its answer came is closed again under the path the answer names: the first close may
+        // have reached the portal before the request was made there.
+        const QString path = QDBusPendingReply<QDBusObjectPath>(answer).value().path();
+        if (request->released)
+            call(closePortalRequest(path));
+        else
+            request->portalPath = path;
+    });
 }
 
 // The screen saver knows no flags: its one request keeps both the screen and the machine awake.
-bool SleepInhibitor::inhibitThroughScreenSaver()
+void SleepInhibitor::inhibitThroughScreenSaver(const std::shared_ptr<Request> &request)
 {
-    const QDBusMessage reply =
-        callSessionBus(QStringLiteral("org.freedesktop.ScreenSaver"),
-                       QStringLiteral("/org/freedesktop/ScreenSaver"),
-                       QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("Inhibit"),
-                       {QStringLiteral("Velmora"), reason});
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-        return false;
-    screenSaverCookie = reply.arguments().constFirst().toUInt();
-    screenSaverHeld = true;
-    return true;
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        screenSaverService, screenSaverPath, screenSaverService, QStringLiteral("Inhibit"));
+    message << QStringLiteral("Velmora") << reason;
+    call(message, [this, request](const QDBusPendingCall &answer) {
+        if (answer.isError()) {
+            if (!request->released)
+                reportUnavailable();
+            return;
+        }
+        request->screenSaverCookie = QDBusPendingReply<unsigned>(answer).value();
+        request->screenSaverAnswered = true;
+        if (request->released)
+            call(uninhibitScreenSaver(request->screenSaverCookie));
+    });
 }
 
-void SleepInhibitor::release()
+// A request still awaiting its answer is released when the answer comes.
+void SleepInhibitor::release(Request &request)
 {
-    if (!portalRequest.isEmpty()) {
-        callSessionBus(QStringLiteral("org.freedesktop.portal.Desktop"), portalRequest,
-                       QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close"),
-                       {});
-        portalRequest.clear();
-    }
-    if (screenSaverHeld) {
-        callSessionBus(QStringLiteral("org.freedesktop.ScreenSaver"),
-                       QStringLiteral("/org/freedesktop/ScreenSaver"),
-                       QStringLiteral("org.freedesktop.ScreenSaver"), QStringLiteral("UnInhibit"),
-                       {screenSaverCookie});
-        screenSaverHeld = false;
-    }
-    heldFlags = 0;
+    request.released = true;
+    if (!request.portalPath.isEmpty())
+        call(closePortalRequest(request.portalPath));
+    if (request.screenSaverAnswered)
+        call(uninhibitScreenSaver(request.screenSaverCookie));
+}
+
+void SleepInhibitor::reportUnavailable()
+{
+    if (unavailableReported)
+        return;
+    qCWarning(lcDesktop,
+              "neither the desktop portal nor the screen saver takes an inhibit "
+              "request, so the machine may sleep during the session");
+    unavailableReported = true;
+}
+
+void SleepInhibitor::call(const QDBusMessage &message,
+                          std::function<void(const QDBusPendingCall &answer)> answered)
+{
+    ++callsAwaitingAnswer;
+    auto *watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(message, answerTimeoutMs), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, answered = std::move(answered)](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                if (answered)
+                    answered(*finished);
+                if (--callsAwaitingAnswer == 0)
+                    emit settled();
+            });
 }

@@ -35,6 +35,8 @@ SessionPlayer::SessionPlayer(QObject *parent)
     connect(engine, &Session::timeLeftChanged, this, &SessionPlayer::timeLeftChanged);
     connect(engine, &Session::screenColourChanged, this, &SessionPlayer::screenColourChanged);
     connect(engine, &Session::stopped, this, &SessionPlayer::silence);
+    connect(tone, &TonePlayer::silenced, this, &SessionPlayer::soundSilenced);
+    connect(ambientSoundPlayer, &AmbientPlayer::silenced, this, &SessionPlayer::soundSilenced);
     // Tone and ambient sound fade out over the seconds that read "Ending...", and are silent when
     // the session stops by itself.
     connect(engine, &Session::ending, this, &SessionPlayer::fadeOut);
@@ -184,7 +186,14 @@ void SessionPlayer::fadeOut(int ms)
 void SessionPlayer::silence()
 {
     ticker.stop();
+    soundsRampingOut = 2;
     tone->stop();
     ambientSoundPlayer->stop();
     emit stopped(engine->stageNumber() == 0);
+}
+
+void SessionPlayer::soundSilenced()
+{
+    if (soundsRampingOut > 0 && --soundsRampingOut == 0)
+        emit silenced();
 }

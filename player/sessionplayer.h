@@ -47,6 +47,8 @@ public:
     // The tone reaches the sound server, as last told by soundPlayingChanged().
     bool isSoundPlaying() const;
     bool isColourShown() const { return colourShown; }
+    // No session runs, and the last one's sounds have been heard to silence (see silenced()).
+    bool isSilent() const { return !isRunning() && soundsRampingOut == 0; }
 
     // For what only a test or a benchmark asks: the engine, the ambient player, and the seams of
     // time. The clock is the player's own monotonic one until another is set; a test sets one that
@@ -94,12 +96,16 @@ signals:
     // An own recording cannot play: one sentence for the user. The sound before it plays on, and
     // ambientSound() is that sound again.
     void ambientSoundFailed(const QString &message);
+    // After stopped(): both sounds' ramps have been heard to their end and their streams are
+    // closed. A hung sound server never says so.
+    void silenced();
 
 private:
     void play(const AmbientChoice &sound);
     void fadeOut(int ms);
     void scheduleNextTick();
     void silence();
+    void soundSilenced();
 
     Session *engine;
     TonePlayer *tone;
@@ -111,6 +117,7 @@ private:
     qint64 startedAt = 0;
     bool selfTicking = true;
     bool colourShown = false;
+    int soundsRampingOut = 0;
 };
 
 #endif

@@ -14,6 +14,7 @@ AmbientPlayer::AmbientPlayer(QObject *parent)
     , output(new SoundOutput(device, tr("Ambient sound"), "org.velmora.Velmora.AmbientSound", this))
 {
     loader.setMaxThreadCount(1);
+    connect(output, &SoundOutput::closed, this, &AmbientPlayer::silenced);
 }
 
 // The pool waits for a measurement that runs; cancelled, it stops within a read.
@@ -124,8 +125,10 @@ void AmbientPlayer::play()
 
 void AmbientPlayer::stop()
 {
-    if (!playing)
+    if (!playing) {
+        emit silenced();
         return;
+    }
     playing = false;
     outputStarted = false;
     output->stop();

@@ -56,6 +56,9 @@ signals:
     void ownSoundReady(const AmbientChoice &sound);
     // One sentence for the user; what played before plays on.
     void ownSoundFailed(const AmbientChoice &sound, const QString &message);
+    // After stop(): its ramp has been heard to its end (see SoundOutput::closed()); at once, within
+    // stop(), when nothing played.
+    void silenced();
 
 private:
     // A read-only device that serves the mix of loops endlessly, in the output's thread.

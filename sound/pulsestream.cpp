@@ -96,6 +96,7 @@ void PulseStream::stop()
     if (!isReady()) {
         disconnectFromServer();
         setState(State::Idle);
+        emit closed();
         return;
     }
     setState(State::Stopping);
@@ -160,6 +161,7 @@ void PulseStream::drainCallback(pa_stream *stream, int, void *self)
             if (output->stream == stream && output->state == State::Stopping) {
                 output->disconnectFromServer();
                 output->setState(State::Idle);
+                emit output->closed();
             }
         },
         Qt::QueuedConnection);
@@ -378,6 +380,7 @@ void PulseStream::giveUpConnection(const QString &reason)
     disconnectFromServer();
     if (state == State::Idle || state == State::Stopping) {
         setState(State::Idle);
+        emit closed();
         return;
     }
     if (state != State::Lost) {

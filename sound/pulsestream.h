@@ -66,6 +66,9 @@ signals:
     // True once the server takes the sound; false when a start or a stream fails. A stop says
     // nothing.
     void playingChanged(bool playing);
+    // After a stop: its ramp has played to the end and the stream is closed, or there was no
+    // stream to close, or the server was lost on the way.
+    void closed();
 
 private:
     enum class State {

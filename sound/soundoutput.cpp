@@ -14,6 +14,7 @@ SoundOutput::SoundOutput(QIODevice *source, const QString &name, const QByteArra
     source->moveToThread(&thread);
     stream->moveToThread(&thread);
     connect(stream, &PulseStream::playingChanged, this, &SoundOutput::takePlayingState);
+    connect(stream, &PulseStream::closed, this, &SoundOutput::closed);
     thread.start();
 }
 

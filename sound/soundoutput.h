@@ -54,6 +54,9 @@ signals:
     // In the owner's thread: true once the sound plays, false when it cannot, after a start or
     // when it is lost; a stop says nothing.
     void playingChanged(bool playing);
+    // In the owner's thread, after stop(): the stop's ramp has been heard to its end and the stream
+    // is closed, or there was none; not at all when the server hangs.
+    void closed();
 
 private:
     void takePlayingState(bool isPlaying);

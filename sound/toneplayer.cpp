@@ -9,6 +9,7 @@ TonePlayer::TonePlayer(QObject *parent)
     , output(
           new SoundOutput(generator, tr("Binaural tone"), "org.velmora.Velmora.BinauralTone", this))
 {
+    connect(output, &SoundOutput::closed, this, &TonePlayer::silenced);
     connect(output, &SoundOutput::playingChanged, this, &TonePlayer::playingChanged);
 }
 

@@ -39,6 +39,8 @@ signals:
     // True once the sound plays, false when it cannot, after a play or when it is lost; a stop
     // says nothing.
     void playingChanged(bool playing);
+    // After stop(): its ramp has been heard to its end (see SoundOutput::closed()).
+    void silenced();
 
 private:
     Generator *generator; // owned by the output and used in its thread

@@ -2,16 +2,19 @@
 """A stand-in on the session bus for the desktop's inhibit services, which cannot run headless:
 the XDG desktop portal's org.freedesktop.portal.Inhibit and org.freedesktop.ScreenSaver. Like the
 real services it hands out a request object (portal) or a cookie (screen saver), and drops every
-request of a client that leaves the bus, as it sees in NameOwnerChanged. Each event is one line in
-the log file:
+request of a client that leaves the bus, as it sees in NameOwnerChanged. Like the real portal, it
+makes the request object as the call comes in, at the path the caller's handle_token names, and
+answers when it is done: with --portal-delay SECONDS that is so many seconds later, as a portal
+that is slow to start. Each event is one line in the log file:
 
     portal inhibit flags=12 reason=<reason> handle=<path>
+    portal answered handle=<path>
     portal close handle=<path>
     screensaver inhibit application=<name> reason=<reason> cookie=<n>
     screensaver uninhibit cookie=<n>
     <service> dropped <handle or cookie> of a client that left the bus
 
-    inhibit_standin.py LOG [--portal] [--screensaver]
+    inhibit_standin.py LOG [--portal] [--portal-delay SECONDS] [--screensaver]
 """
 import sys
 
@@ -68,24 +71,36 @@ class PortalRequest(dbus.service.Object):
 
 
 class Portal(dbus.service.Object):
-    def __init__(self, bus, log):
+    def __init__(self, bus, log, delay):
         super().__init__(bus, PORTAL_PATH)
         self.bus = bus
         self.log = log
+        self.delay = delay
         self.requests = Requests(log, "portal")
         self.count = 0
 
     @dbus.service.method("org.freedesktop.portal.Inhibit", in_signature="sua{sv}",
-                         out_signature="o", sender_keyword="sender")
-    def Inhibit(self, window, flags, options, sender):
+                         out_signature="o", sender_keyword="sender",
+                         async_callbacks=("answer", "fail"))
+    def Inhibit(self, window, flags, options, sender, answer, fail):
         self.count += 1
         client = sender[1:].replace(".", "_")
-        path = f"{PORTAL_PATH}/request/{client}/velmora{self.count}"
+        token = str(options.get("handle_token", f"standin{self.count}"))
+        path = f"{PORTAL_PATH}/request/{client}/{token}"
         request = PortalRequest(self.bus, path, self.requests)
         self.requests.hold(sender, path, lambda: request.remove_from_connection())
         self.log.write(f"portal inhibit flags={int(flags)} reason={options.get('reason', '')} "
                        f"handle={path}")
-        return dbus.ObjectPath(path)
+
+        def answer_now():
+            answer(dbus.ObjectPath(path))
+            self.log.write(f"portal answered handle={path}")
+            return False
+
+        if self.delay > 0:
+            GLib.timeout_add(int(self.delay * 1000), answer_now)
+        else:
+            answer_now()
 
 
 class ScreenSaver(dbus.service.Object):
@@ -116,8 +131,10 @@ def main():
     bus = dbus.SessionBus()
     services = []
     names = []
+    delay = float(sys.argv[sys.argv.index("--portal-delay") + 1]) \
+        if "--portal-delay" in sys.argv else 0
     if "--portal" in sys.argv:
-        services.append(Portal(bus, log))
+        services.append(Portal(bus, log, delay))
         names.append(dbus.service.BusName("org.freedesktop.portal.Desktop", bus))
     if "--screensaver" in sys.argv:
         services.append(ScreenSaver(bus, log))

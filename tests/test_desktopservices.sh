@@ -42,12 +42,17 @@ start_velmora() {
 
 # Clicks down the first program button's column until a program is selected: the menu bar above
 # the form takes some height. The first button hit is "Active Concentration"; the first try hits it
-# below a menu bar of up to 24 px, and none at all.
+# below a menu bar of up to 24 px. The height that hit it is tried first from then on: each miss
+# costs a wait.
+program_y=
 select_first_program() {
     local y
-    for y in 84 96 108; do
+    for y in $program_y 84 96 108; do
         xdotool mousemove --window "$window" 100 $y click 1
-        wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && return 0
+        if wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true"; then
+            program_y=$y
+            return 0
+        fi
     done
     return 1
 }
@@ -61,6 +66,19 @@ click_visualizer() {
         for tries in $(seq 40); do
             warning=$(xdotool search --onlyvisible --name '^Flashing Light$' 2>/dev/null | head -1)
             [ -n "$warning" ] && return 0
+            sleep 0.05
+        done
+    done
+    return 1
+}
+
+# Clicks Visualizer, with the light accepted before, until the session screen shows.
+show_light_by_a_click() {
+    local y tries
+    for y in 298 280 316; do
+        xdotool mousemove --window "$window" 470 $y click 1
+        for tries in $(seq 40); do
+            xdotool search --onlyvisible --name '^Dialog$' >/dev/null 2>&1 && return 0
             sleep 0.05
         done
     done
@@ -158,6 +176,37 @@ wait "$pid" 2>/dev/null
 pid=
 check "killed, its request is dropped by the bus's NameOwnerChanged" wait_for log_has "portal dropped"
 stop_standin
+
+# --- a portal that answers only after 3 s: the window goes on meanwhile, and closes what it asked
+# for when it no longer applies, whether or not the answer has come
+start_standin --portal --portal-delay 3
+start_velmora
+select_first_program
+playerctl -p velmora play
+check "a session starts while the portal is slow" wait_for status_is Playing
+check "the portal is asked" wait_for log_has "portal inhibit flags=4 "
+handle_of() { grep -o "portal inhibit flags=$1 .*handle=[^ ]*" "$work/inhibit.log" | tail -1 | sed 's/.*handle=//'; }
+line_of() { grep -n -- "$1" "$work/inhibit.log" | head -1 | cut -d: -f1; }
+before_answer() { [ -n "$(line_of "portal $1 handle=$2\$")" ] && ! log_has "portal answered handle=$2\$"; }
+first=$(handle_of 4)
+sender=$(busctl --user call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus GetNameOwner s $mpris | sed 's/^s "://; s/"$//; s/\./_/g')
+check "the request's path is the one the token names ($first)" sh -c "case '$first' in /org/freedesktop/portal/desktop/request/${sender}/velmora*) true ;; *) false ;; esac"
+check "before the answer, the window answers on the bus within half a second" sh -c "busctl --user --timeout=0.5 get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Position >/dev/null && ! grep -q 'portal answered' '$work/inhibit.log'"
+check "and takes a click: the light, accepted before, shows at once" show_light_by_a_click
+check "the suspend flag's request is closed before its answer" wait_for before_answer close "$first"
+check "the session screen asks for the idle flag too" wait_for log_has "portal inhibit flags=12 "
+screen_request=$(handle_of 12)
+xdotool key --window "$(xdotool getactivewindow)" Escape
+check "Escape closes the session screen and its request before its answer" wait_for before_answer close "$screen_request"
+check "a request with the suspend flag alone is made again" wait_for sh -c "[ \$(grep -c 'portal inhibit flags=4 ' '$work/inhibit.log') -eq 2 ]"
+second=$(handle_of 4)
+playerctl -p velmora stop
+check "Stop closes that one before its answer too" wait_for before_answer close "$second"
+check "the late answers come" sh -c "$(declare -f wait_for log_has); work='$work'; wait_for log_has 'portal answered handle=$second'"
+check "and every request is closed" wait_for sh -c "[ \$(grep -c 'portal close' '$work/inhibit.log') -eq \$(grep -c 'portal inhibit' '$work/inhibit.log') ]"
+check "the window still runs" kill -0 "$pid"
+stop_standin
+kill "$pid"; wait "$pid" 2>/dev/null; pid=
 
 # --- no portal: the screen saver
 start_standin --screensaver

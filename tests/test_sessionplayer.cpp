@@ -143,16 +143,24 @@ void TestSessionPlayer::stopSilencesBothSounds()
     QVERIFY(recording->waitForFrames(recording->update() + FramesPerSecond, 5000));
     QVERIFY(lastSoundingFrame(recording->data()) > recording->frames() - FramesPerSecond / 10);
 
+    QSignalSpy silenced(player.get(), &SessionPlayer::silenced);
+    QVERIFY(!player->isSilent());
     player->stop();
     QVERIFY(!player->isRunning());
     QCOMPARE(stopped.size(), 1);
     QCOMPARE(stopped.first().at(0).toBool(), false);
     QVERIFY(!player->isSoundPlaying());
+    // The ramps still have to be heard.
+    QCOMPARE(silenced.size(), 0);
+    QVERIFY(!player->isSilent());
     const qint64 stoppedAt = recording->update();
     QVERIFY(recording->waitForFrames(stoppedAt + FramesPerSecond, 5000));
     // What was on its way to the speakers at the stop may still play, and no more.
     QVERIFY2(lastSoundingFrame(recording->data()) < stoppedAt + FramesPerSecond / 2,
              qPrintable(QString::number(lastSoundingFrame(recording->data()) - stoppedAt)));
+    // Both streams close once the server has played what it held.
+    QTRY_COMPARE_WITH_TIMEOUT(silenced.size(), 1, 5000);
+    QVERIFY(player->isSilent());
 }
 
 // Run to its end in virtual time, the session stops itself, says so, and its sound stops.
