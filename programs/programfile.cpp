@@ -1,5 +1,7 @@
 #include "programs/programfile.h"
 
+#include "session/timeline.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -440,6 +442,25 @@ QByteArray ProgramFile::write(const ProgramDefinition &program, KeyFile document
         document.setValue(group, colourKey, colourText(stage.colourFrom, stage.colourTo));
     }
     return document.toData();
+}
+
+ProgramDefinition ProgramFile::copyOf(const Program &program, int sessionSeconds)
+{
+    const Timeline::StageLengths lengths = Timeline::stageLengthsFor(sessionSeconds);
+    ProgramDefinition copy;
+    copy.name = QString::fromLatin1(program.name);
+    copy.description = QString::fromLatin1(program.description).trimmed();
+    const auto ramp = StageLength {StageLength::Kind::Time, lengths.rampLength, 0};
+    const auto plateau = StageLength {StageLength::Kind::Rest, 0, 0};
+    copy.stages = {
+        {ramp, float(program.startFrequency), float(program.plateauFrequency), program.startColour,
+         program.plateauColour},
+        {plateau, float(program.plateauFrequency), float(program.plateauFrequency),
+         program.plateauColour, program.plateauColour},
+        {ramp, float(program.plateauFrequency), float(program.endFrequency), program.plateauColour,
+         program.endColour},
+    };
+    return copy;
 }
 
 std::optional<StagePlan> StagePlanner::plan(const ProgramDefinition &program, int sessionSeconds)

@@ -3,6 +3,7 @@
 
 #include "programs/keyfile.h"
 #include "session/colour.h"
+#include "session/programcatalogue.h"
 #include "session/stageplan.h"
 
 #include <QList>
@@ -89,6 +90,10 @@ Reading parse(const QByteArray &data, const QString &fileName);
 // The file text for a program: document is what was read (or an empty KeyFile for a new file);
 // the keys this version knows are replaced, everything else stays.
 QByteArray write(const ProgramDefinition &program, KeyFile document = {});
+
+// A built-in program as a user's program that sounds as it does in a session of sessionSeconds:
+// its two ramps as fixed times and its plateau as the rest, under its English name.
+ProgramDefinition copyOf(const Program &program, int sessionSeconds);
 
 } // namespace ProgramFile
 
