@@ -17,9 +17,13 @@ int main(int argc, char *argv[])
     case RenderOptions::CommandLine::Action::Help:
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), stdout);
         return RenderJob::succeeded;
-    case RenderOptions::CommandLine::Action::List:
-        std::fputs(RenderOptions::programList().toLocal8Bit().constData(), stdout);
+    case RenderOptions::CommandLine::Action::List: {
+        ProgramLibrary library;
+        library.load();
+        std::fputs(RenderOptions::programList(library.programs()).toLocal8Bit().constData(),
+                   stdout);
         return RenderJob::succeeded;
+    }
     case RenderOptions::CommandLine::Action::Error:
         std::fprintf(stderr, "velmora-render: %s\n", line.error.toLocal8Bit().constData());
         return RenderJob::failed;

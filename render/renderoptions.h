@@ -1,6 +1,7 @@
 #ifndef RENDEROPTIONS_H
 #define RENDEROPTIONS_H
 
+#include "programs/programlibrary.h"
 #include "session/colour.h"
 #include "sound/ambientsound.h"
 
@@ -36,7 +37,10 @@ QString clockText(qint64 seconds);
 
 struct Request
 {
+    // A built-in program; 0 for a user's program, named by userProgram or read from programFile.
     int programNumber = 0;
+    QString userProgram;
+    QString programFile;
     int seconds = 5 * 60;
     AmbientSound ambient = AmbientSound::PinkNoise;
     bool secondaryTone = true;
@@ -57,7 +61,17 @@ struct CommandLine
 CommandLine parse(const QStringList &arguments);
 
 QString helpText();
-QString programList();
+// The built-in programs, then the user's, bad ones with their errors.
+QString programList(const QList<UserProgram> &userPrograms = {});
+
+// A user's program for the request, fitted to its length: named, or read from its file.
+struct UserSession
+{
+    QString name;
+    StagePlan stages;
+    QString error; // one line, when there is no session to render
+};
+UserSession userSession(const Request &request, const ProgramLibrary &library);
 
 } // namespace RenderOptions
 
