@@ -112,6 +112,11 @@ int main(int argc, char *argv[])
     connectDesktopServices(player, window, mpris, inhibitor);
     mpris.registerOnSessionBus();
     window.show();
+    // Program files, as a file manager passes them (%f): Qt has taken its own options out.
+    QStringList files = QApplication::arguments().mid(1);
+    files.removeIf([](const QString &argument) { return argument.startsWith(QLatin1Char('-')); });
+    if (!files.isEmpty())
+        window.openProgramFiles(files);
     const int status = application.exec();
     // Quit releases what keeps the machine awake even while a session runs.
     inhibitor.setSessionRunning(false);

@@ -1,11 +1,16 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "programs/programchoice.h"
+#include "programs/programlibrary.h"
+
 #include <QMainWindow>
 
 #include <memory>
 
+class QAction;
 class QButtonGroup;
+class QMenu;
 class SessionPlayer;
 class SessionScreen;
 
@@ -27,6 +32,13 @@ public:
     // program with the form's choices when none runs.
     void play();
 
+    // Program files given on the command line or by the desktop: each is copied into the programs
+    // folder and the last one chosen.
+    void openProgramFiles(const QStringList &paths);
+
+    // The user's programs, read from their folder just after the window shows.
+    ProgramChoice &programChoice() { return choice; }
+
 signals:
     void programSelected(const QString &name);
     void sessionScreenShownChanged(bool shown);
@@ -34,8 +46,21 @@ signals:
 private:
     void connectForm();
     void connectPlayer();
+    void makeProgramsMenu();
+    void listUserPrograms();
+    void loadUserPrograms();
+
+    void newProgram();
+    void openProgramFile();
+    void editProgram();
+    void duplicateProgram();
+    void deleteProgram();
+    // Shows the editor for a program and saves it to path (a new file when empty) on Save.
+    void editInDialog(const ProgramDefinition &program, const QString &path, const QString &title);
+    void showProgramsError(const QString &message);
 
     void selectProgram(int number);
+    void showChoice();
     void showSelectedProgram();
     void startOrStopSession();
     void startSession();
@@ -57,7 +82,13 @@ private:
     QButtonGroup *programButtons;
     // Made at its first show: until then neither its window nor its OpenGL context is needed.
     std::unique_ptr<SessionScreen> sessionScreen;
-    int selectedProgram = 0;
+    ProgramLibrary library;
+    ProgramChoice choice {library};
+    QMenu *programsMenu;
+    QAction *editAction;
+    QAction *deleteAction;
+    // The user's programs in the menu, after the separator below the actions.
+    QList<QAction *> userProgramActions;
 };
 
 #endif
