@@ -32,6 +32,28 @@
     </message>
 </context>
 <context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>« %1 » n’est pas un nom de groupe</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>la ligne n’est ni un [groupe], ni une paire clé=valeur, ni un #commentaire</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>une clé précède le premier groupe</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Active Concentration</source>
@@ -233,6 +255,74 @@ p, li { white-space: pre-wrap; }
         <source>No sound output: check your speakers or headphones</source>
         <translation>Aucune sortie audio&#xa0;: vérifiez vos haut-parleurs ou votre casque</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programmes</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Nouveau programme…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>&amp;Ouvrir un fichier de programme…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>&amp;Modifier le programme…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>D&amp;upliquer le programme…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>&amp;Supprimer le programme</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1 : le fichier de ce programme contient une erreur</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nouveau programme</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Ouvrir un fichier de programme</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Programmes Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Modifier le programme</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Dupliquer le programme</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Choisissez d’abord un programme à dupliquer.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Supprimer le programme</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>Mettre « %1 » à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programmes</translation>
+    </message>
 </context>
 <context>
     <name>ProgramCatalogue</name>
@@ -323,6 +413,225 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>This program is designed for people who are already tired or relaxed and want to go down to the sleep state that the Dream Sleep program induces.</source>
         <translation>Ce programme s’adresse à ceux qui sont déjà fatigués ou détendus et veulent descendre dans le sommeil qu’induit «&#xa0;Sommeil et rêves&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>Le fichier de ce programme contient une erreur.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Description :</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>É&amp;tapes, dans l’ordre où elles sont jouées :</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durée</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Battement de (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Battement à (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Couleur de</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Couleur à</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Ajouter une étape</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>&amp;Retirer l’étape</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Des&amp;cendre</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>Le battement au fil d’une séance de %1 :</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Étape %1, %2 : %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Un programme a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Nom : un programme a besoin d’un nom.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Un programme a besoin d’au moins une étape.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Écrivez une durée comme 90s, 5m ou 1h30m, une part de la séance comme 20%, ou rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>L’étape %1 prend déjà le reste ; une seule étape le peut.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>Les parts de la séance dépassent 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Écrivez un battement de 0.5 à 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Écrivez l’une de ces couleurs : %1, ou #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>Le tracé revient quand chaque étape peut être lue.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1 : ce fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1 : le fichier ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1 : le fichier dépasse 1 Mio ; un fichier de programme tient en quelques lignes de texte</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1 : ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1 : Stage %2, %3 (ligne %4) : %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>ce n’est pas un fichier texte (il contient un octet nul)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>le texte n’est pas en UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1 : il n’y a pas de groupe [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] n’a pas de Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1] : les étapes sont numérotées de 1 à %2, comme [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>le programme n’a aucune étape ; ajoutez un groupe [Stage 1]</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1 : Stage %2 (ligne %3) : il manque %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>« %1 » n’est pas une durée ; écrivez une durée comme 90s, 5m ou 1h30m, une part de la séance comme 20%, ou rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>l’étape %1 prend déjà le reste ; une seule étape le peut</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>les parts de la séance dépassent 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>« %1 » n’est pas un battement de 0.5 à 40 Hz ; écrivez-en un comme 8, ou une rampe comme 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>« %1 » n’est pas une couleur ; écrivez l’une de %2 ou #rrggbb, ou une rampe comme yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1 : le programme n’a pas pu être enregistré : %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1 : le fichier ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1 : le programme n’a pas pu être mis à la corbeille : %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>Les parts de séance de ce programme ne laissent pas de temps à ses étapes fixes.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Ce programme demande au moins %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
