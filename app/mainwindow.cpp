@@ -30,9 +30,17 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     connectForm();
     connectPlayer();
     makeProgramsMenu();
-    // The folder is read once the window has shown, so that no number of programs in it delays
-    // the window.
-    QTimer::singleShot(0, this, &MainWindow::loadUserPrograms);
+}
+
+// The programs folder is read once the window is on the screen, and on another thread, so that no
+// number of programs in it delays the window or holds it up.
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !library.isLoaded() && !userProgramsAskedFor) {
+        userProgramsAskedFor = true;
+        QTimer::singleShot(0, &library, &ProgramLibrary::loadInBackground);
+    }
+    return QMainWindow::event(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -80,13 +88,20 @@ void MainWindow::makeProgramsMenu()
     add("duplicateProgramAction", tr("D&uplicate Program..."), &MainWindow::duplicateProgram);
     deleteAction = add("deleteProgramAction", tr("&Delete Program"), &MainWindow::deleteProgram);
     programsMenu->addSeparator();
-    // Only the user's own programs can be edited or deleted; any can be duplicated.
+    // Only the user's own programs can be edited or deleted; any can be duplicated. The user's
+    // programs are listed when the menu opens: a thousand of them take a moment to make.
     connect(programsMenu, &QMenu::aboutToShow, this, [this] {
         const bool usersOwn = !choice.userPath().isEmpty() && !player.isRunning();
         editAction->setEnabled(usersOwn && choice.editable().has_value());
         deleteAction->setEnabled(usersOwn);
+        if (userProgramsListed != UserProgramsListed::Yes)
+            listUserPrograms();
     });
-    connect(&choice, &ProgramChoice::menuChanged, this, &MainWindow::listUserPrograms);
+    connect(&choice, &ProgramChoice::menuChanged, this, [this] {
+        userProgramsListed = UserProgramsListed::Stale;
+        if (programsMenu->isVisible())
+            listUserPrograms();
+    });
     connect(&choice, &ProgramChoice::chosenChanged, this, &MainWindow::showChoice);
 }
 
@@ -103,12 +118,20 @@ void MainWindow::listUserPrograms()
     for (const ProgramChoice::MenuEntry &entry : choice.menuEntries()) {
         QAction *action = programsMenu->addAction(entry.text);
         action->setCheckable(true);
-        action->setChecked(entry.path == choice.userPath());
+        action->setData(entry.path);
         action->setEnabled(!player.isRunning());
         connect(action, &QAction::triggered, this,
                 [this, path = entry.path] { choice.chooseUser(path); });
         userProgramActions.append(action);
     }
+    userProgramsListed = UserProgramsListed::Yes;
+    checkChosenProgram();
+}
+
+void MainWindow::checkChosenProgram()
+{
+    for (QAction *action : std::as_const(userProgramActions))
+        action->setChecked(action->data().toString() == choice.userPath());
 }
 
 void MainWindow::selectProgram(int number)
@@ -118,7 +141,7 @@ void MainWindow::selectProgram(int number)
 
 void MainWindow::showChoice()
 {
-    listUserPrograms();
+    checkChosenProgram();
     if (!player.isRunning())
         showSelectedProgram();
     if (choice.isChosen())

@@ -43,11 +43,15 @@ signals:
     void programSelected(const QString &name);
     void sessionScreenShownChanged(bool shown);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void connectForm();
     void connectPlayer();
     void makeProgramsMenu();
     void listUserPrograms();
+    void checkChosenProgram();
     void loadUserPrograms();
 
     void newProgram();
@@ -87,8 +91,12 @@ private:
     QMenu *programsMenu;
     QAction *editAction;
     QAction *deleteAction;
-    // The user's programs in the menu, after the separator below the actions.
+    // The user's programs in the menu, after the separator below the actions, made when the menu
+    // opens after a change.
     QList<QAction *> userProgramActions;
+    enum class UserProgramsListed { No, Stale, Yes };
+    bool userProgramsAskedFor = false;
+    UserProgramsListed userProgramsListed = UserProgramsListed::No;
 };
 
 #endif

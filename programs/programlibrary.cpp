@@ -33,7 +33,10 @@ ProgramLibrary::ProgramLibrary(const QString &folder, QObject *parent)
 {
     rereadSoon.setSingleShot(true);
     rereadSoon.setInterval(settleMs);
-    connect(&rereadSoon, &QTimer::timeout, this, &ProgramLibrary::reread);
+    connect(&rereadSoon, &QTimer::timeout, this, [this] {
+        if (loaded)
+            reread();
+    });
     connect(&watcher, &QFileSystemWatcher::directoryChanged, &rereadSoon,
             qOverload<>(&QTimer::start));
     connect(&watcher, &QFileSystemWatcher::fileChanged, &rereadSoon, qOverload<>(&QTimer::start));
@@ -44,13 +47,43 @@ QString ProgramLibrary::folder() const
     return folderPath;
 }
 
-void ProgramLibrary::load()
+ProgramLibrary::~ProgramLibrary()
+{
+    // A reading still under way posts to this object; it must be over before the object is.
+    readers.waitForDone();
+}
+
+void ProgramLibrary::watchFolder()
 {
     QDir().mkpath(folderPath);
     if (!watcher.directories().contains(folderPath))
         watcher.addPath(folderPath);
+}
+
+void ProgramLibrary::load()
+{
+    watchFolder();
     loaded = true;
     reread();
+}
+
+void ProgramLibrary::loadInBackground()
+{
+    watchFolder();
+    const int reading = ++generation;
+    readers.start([this, reading, folder = folderPath, known = cache] {
+        const QHash<QString, Cached> fresh = readFolder(folder, known);
+        QMetaObject::invokeMethod(
+            this,
+            [this, reading, fresh] {
+                // A reading begun since, or a save, knows better.
+                if (reading != generation)
+                    return;
+                loaded = true;
+                apply(fresh);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 bool ProgramLibrary::isLoaded() const
@@ -82,29 +115,38 @@ const UserProgram *ProgramLibrary::findByName(const QString &name) const
     return nullptr;
 }
 
-void ProgramLibrary::reread()
+QHash<QString, ProgramLibrary::Cached>
+ProgramLibrary::readFolder(const QString &folder, const QHash<QString, Cached> &known)
 {
     const QFileInfoList files =
-        QDir(folderPath)
-            .entryInfoList({QStringLiteral("*.") + QLatin1String(ProgramFile::suffix)},
-                           QDir::Files | QDir::Readable | QDir::Hidden | QDir::System);
+        QDir(folder).entryInfoList({QStringLiteral("*.") + QLatin1String(ProgramFile::suffix)},
+                                   QDir::Files | QDir::Readable | QDir::Hidden | QDir::System);
     QHash<QString, Cached> fresh;
-    QStringList paths;
     for (const QFileInfo &file : files) {
         const QString path = file.absoluteFilePath();
-        paths.append(path);
-        const auto known = cache.constFind(path);
-        if (known != cache.cend() && known->modified == file.lastModified() &&
-            known->size == file.size()) {
-            fresh.insert(path, *known);
+        const auto was = known.constFind(path);
+        if (was != known.cend() && was->modified == file.lastModified() &&
+            was->size == file.size()) {
+            fresh.insert(path, *was);
             continue;
         }
         const ProgramFile::Reading reading = ProgramFile::read(path);
         fresh.insert(path,
                      {file.lastModified(), file.size(), {path, reading.program, reading.error}});
     }
-    cache = fresh;
+    return fresh;
+}
 
+void ProgramLibrary::reread()
+{
+    ++generation;
+    apply(readFolder(folderPath, cache));
+}
+
+void ProgramLibrary::apply(const QHash<QString, Cached> &fresh)
+{
+    cache = fresh;
+    const QStringList paths = cache.keys();
     const QStringList watched = watcher.files();
     const QStringList gone = QSet<QString>(watched.cbegin(), watched.cend())
                                  .subtract(QSet<QString>(paths.cbegin(), paths.cend()))

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFileSystemWatcher>
 #include <QObject>
+#include <QThreadPool>
 #include <QTimer>
 
 // One file of the programs folder: the program it holds, or why it holds none.
@@ -32,12 +33,16 @@ public:
     static QString defaultFolder();
 
     explicit ProgramLibrary(const QString &folder = defaultFolder(), QObject *parent = nullptr);
+    ~ProgramLibrary() override;
 
     QString folder() const;
 
     // Reads the folder, creating it when it is not there, and follows it from then on. Until
-    // then the list is empty, so that the window shows before the folder is read.
+    // then the list is empty.
     void load();
+    // The same, with the files read on another thread: the list comes with changed(), and the
+    // window that asks for it is not held up by a folder of any size.
+    void loadInBackground();
     bool isLoaded() const;
 
     // By name, in the order of the user's language; bad files among them.
@@ -70,13 +75,6 @@ signals:
     void changed();
 
 private:
-    void reread();
-    QString newFilePath(const QString &name) const;
-    QString write(const QString &path, const QByteArray &data);
-
-    QString folderPath;
-    bool loaded = false;
-    QList<UserProgram> list;
     // What each file held at its last reading, so that a change rereads only the files changed.
     struct Cached
     {
@@ -84,10 +82,24 @@ private:
         qint64 size;
         UserProgram program;
     };
+    static QHash<QString, Cached> readFolder(const QString &folder,
+                                             const QHash<QString, Cached> &known);
+    void watchFolder();
+    void reread();
+    void apply(const QHash<QString, Cached> &fresh);
+    QString newFilePath(const QString &name) const;
+    QString write(const QString &path, const QByteArray &data);
+
+    QString folderPath;
+    bool loaded = false;
+    QList<UserProgram> list;
     QHash<QString, Cached> cache;
     QFileSystemWatcher watcher;
     // Several changes in quick succession (an editor's save is a write and a rename) are read once.
     QTimer rereadSoon;
+    // Each reading of the folder has its number; only the latest one's list is taken.
+    int generation = 0;
+    QThreadPool readers;
 };
 
 #endif

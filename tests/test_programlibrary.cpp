@@ -45,6 +45,7 @@ private slots:
     void initTestCase();
     void init();
     void readsTheFolderBadFilesIncluded();
+    void readsInTheBackground();
     void followsTheFolder();
     void savesWholeFilesKeepingUnknownKeys();
     void importsCopiesAndKeepsBoth_data();
@@ -87,6 +88,25 @@ void TestProgramLibrary::readsTheFolderBadFilesIncluded()
     QVERIFY2(broken->error.contains("broken.velmora: Stage 1, Beat"), qPrintable(broken->error));
     QCOMPARE(library.findByName("ZEBRA calm")->path, folder->filePath("b.velmora"));
     QVERIFY(!library.findByName("Broken"));
+}
+
+void TestProgramLibrary::readsInTheBackground()
+{
+    for (int i = 0; i < 50; ++i)
+        writeFile(folder->filePath(QStringLiteral("p%1.velmora").arg(i)),
+                  programText("Program " + QByteArray::number(i)));
+    ProgramLibrary library(folder->path());
+    QSignalSpy changed(&library, &ProgramLibrary::changed);
+    library.loadInBackground();
+    QVERIFY(!library.isLoaded());
+    QTRY_VERIFY(library.isLoaded());
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(library.programs().size(), 50);
+    QCOMPARE(library.programs().first().name(), "Program 0");
+
+    // A reading still under way when the library goes does not outlive it.
+    ProgramLibrary leaving(folder->path());
+    leaving.loadInBackground();
 }
 
 void TestProgramLibrary::followsTheFolder()

@@ -94,8 +94,10 @@ void TestProgramsMenu::cleanup()
     player = nullptr;
 }
 
+// The user's programs are listed as the menu opens.
 QAction *TestProgramsMenu::menuEntry(const QString &startingWith) const
 {
+    emit programsMenu()->aboutToShow();
     for (QAction *action : programsMenu()->actions()) {
         if (action->text().startsWith(startingWith))
             return action;
@@ -105,6 +107,7 @@ QAction *TestProgramsMenu::menuEntry(const QString &startingWith) const
 
 void TestProgramsMenu::menuListsTheUsersPrograms()
 {
+    emit programsMenu()->aboutToShow();
     QStringList texts;
     for (QAction *action : programsMenu()->actions())
         texts.append(action->isSeparator() ? "-" : action->text());
