@@ -17,22 +17,28 @@ qint16 roundedSample(double value)
 void LoopMixer::fadeIn(std::shared_ptr<AmbientLoop> loop)
 {
     current = std::move(loop);
-    outgoing.clear();
+    outgoing = {};
     beginFade(Curve::FadeIn, Fade::ambientFadeInMs);
 }
 
-// The loops already on their way out carry on down from the level they have reached, under the
-// one that played until now. Over the queued frames it is the mix as it was that fades out; the
-// loops in it carry on down past them from the levels they had reached at their end.
+// What the mix was to play next fades out: the rest of a handover that runs, mixed ahead now as
+// far as the new one can be heard, then the loop it led to. Over the queued frames it is the mix as
+// it was that fades out.
 void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued, qint64 queuedFrames)
 {
-    for (FadingLoop &fading : outgoing)
-        fading.startLevel *= outgoingGain(fadeFrame);
-    if (current)
-        outgoing.append({current, currentGain(fadeFrame)});
+    queuedFrames = qMax<qint64>(0, queuedFrames);
+    Outgoing next;
+    const qint64 ahead =
+        qMin(fadeLength - fadeFrame, Fade::framesFor(Fade::crossfadeMs) - queuedFrames);
+    if (ahead > 0) {
+        next.mixedAhead.resize(int(2 * ahead));
+        mix(next.mixedAhead.data(), ahead);
+    }
+    next.loop = std::move(current);
+    outgoing = std::move(next);
     current = std::move(loop);
     beginFade(Curve::Crossfade, Fade::crossfadeMs);
-    if (queuedFrames <= 0)
+    if (queuedFrames == 0)
         return;
     piece.resize(int(2 * queuedFrames));
     if (current)
@@ -40,14 +46,14 @@ void LoopMixer::crossfadeTo(std::shared_ptr<AmbientLoop> loop, qint16 *queued, q
     else
         piece.fill(0);
     for (int k = 0; k < queuedFrames; ++k) {
-        const double outgoing = outgoingGain(k);
+        const double outgoingLevel = outgoingGain(k);
         const double incoming = currentGain(k);
         for (int i = 2 * k; i < 2 * k + 2; ++i)
-            queued[i] = roundedSample(queued[i] * outgoing + piece[i] * incoming);
+            queued[i] = roundedSample(queued[i] * outgoingLevel + piece[i] * incoming);
     }
     fadeFrame = queuedFrames;
-    if (fadeFrame >= fadeLength)
-        outgoing.clear();
+    if (!handingOver())
+        outgoing = {};
 }
 
 void LoopMixer::beginFade(Curve fadeCurve, int ms)
@@ -69,9 +75,14 @@ double LoopMixer::outgoingGain(qint64 fadeFrameIndex) const
     return Fade::crossfadeGains(double(fadeFrameIndex) / fadeLength).outgoing;
 }
 
+int LoopMixer::loopCount() const
+{
+    return (current ? 1 : 0) + (outgoing.loop ? 1 : 0);
+}
+
 void LoopMixer::mix(qint16 *out, qint64 frameCount)
 {
-    if (fadeFrame >= fadeLength) {
+    if (!handingOver()) {
         if (current)
             current->copyFrames(out, frameCount);
         else
@@ -89,10 +100,10 @@ void LoopMixer::mix(qint16 *out, qint64 frameCount)
             sum[2 * k + 1] += piece[2 * k + 1] * gain;
         }
     }
-    for (const FadingLoop &fading : qAsConst(outgoing)) {
-        fading.loop->copyFrames(piece.data(), frameCount);
+    if (outgoing.sounds()) {
+        outgoing.copyFrames(piece.data(), frameCount);
         for (int k = 0; k < frameCount; ++k) {
-            const double gain = fading.startLevel * outgoingGain(fadeFrame + k);
+            const double gain = outgoingGain(fadeFrame + k);
             sum[2 * k] += piece[2 * k] * gain;
             sum[2 * k + 1] += piece[2 * k + 1] * gain;
         }
@@ -100,6 +111,18 @@ void LoopMixer::mix(qint16 *out, qint64 frameCount)
     for (int i = 0; i < samples; ++i)
         out[i] = roundedSample(sum[i]);
     fadeFrame += frameCount;
-    if (fadeFrame >= fadeLength)
-        outgoing.clear();
+    if (!handingOver())
+        outgoing = {};
+}
+
+void LoopMixer::Outgoing::copyFrames(qint16 *out, qint64 frameCount)
+{
+    const qint64 fromAhead = qMin(frameCount, qint64(mixedAhead.size() / 2) - mixedAheadRead);
+    std::copy_n(mixedAhead.constData() + 2 * mixedAheadRead, 2 * fromAhead, out);
+    mixedAheadRead += fromAhead;
+    qint16 *rest = out + 2 * fromAhead;
+    if (loop)
+        loop->copyFrames(rest, frameCount - fromAhead);
+    else
+        std::fill(rest, rest + 2 * (frameCount - fromAhead), qint16(0));
 }

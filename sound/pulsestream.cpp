@@ -36,6 +36,11 @@ const pa_usec_t refillUsec = 250000;
 // What the stream keeps of what it wrote, to write it again faded or changed: more than the server
 // holds.
 const pa_usec_t historyUsec = bufferedUsec + 200000;
+// Underflows come in spells, while the machine is too busy to feed the sound in time: the first of
+// a spell is told, with the count so far, and the rest are counted without a word, so that a night
+// on a busy machine leaves a line for each spell rather than one for each gap. A spell ends once
+// the stream has played this long without one.
+const qint64 underflowSpellEndsMs = 60000;
 // A fade is laid on what the server holds from past its read position by the sink's own latency,
 // as much as a PulseAudio sink may take from the stream at once, and by this much more: the time
 // the fade takes to reach the server, and a cycle of PipeWire's graph, which tells no sink latency
@@ -56,11 +61,12 @@ PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArra
     : source(source)
     , streamName(name.toUtf8())
     , identity(identity)
+    , playout(qint64(pa_usec_to_bytes(historyUsec, &playedSampleSpec)) / Tone::bytesPerFrame)
     , retryTimer(new QTimer(this))
     , answerTimer(new QTimer(this))
     , retryDelayMs(firstRetryDelayMs)
 {
-    history.resize(int(pa_usec_to_bytes(historyUsec, &playedSampleSpec)));
+    clock.start();
     retryTimer->setSingleShot(true);
     answerTimer->setSingleShot(true);
     answerTimer->setInterval(answerTimeoutMs);
@@ -72,45 +78,49 @@ PulseStream::PulseStream(QIODevice *source, const QString &name, const QByteArra
 PulseStream::~PulseStream()
 {
     disconnectFromServer();
-    setOutage(false, QString());
+    setState(State::Idle);
 }
 
+// A start while lost stays in the outage until the sound plays again.
 void PulseStream::start()
 {
-    wanted = true;
-    playing = false;
+    if (state != State::Lost)
+        setState(State::Connecting);
     retryDelayMs = firstRetryDelayMs;
     connectToServer();
 }
 
 void PulseStream::stop()
 {
-    wanted = false;
-    playing = false;
     retryTimer->stop();
-    if (!stream || pa_stream_get_state(stream) != PA_STREAM_READY) {
+    if (!isReady()) {
         disconnectFromServer();
-        setOutage(false, QString());
+        setState(State::Idle);
         return;
     }
-    stopping = true;
+    setState(State::Stopping);
     requestFade(Fade::stopMs);
 }
 
 void PulseStream::fadeOut(int ms)
 {
-    if (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY)
+    if (state == State::Playing && isReady())
         requestFade(ms);
 }
 
 void PulseStream::rewriteQueued(Rewrite rewrite)
 {
-    if (!stream || stopping || pa_stream_get_state(stream) != PA_STREAM_READY) {
+    if (state != State::Playing || !isReady()) {
         rewrite(nullptr, 0);
         return;
     }
     pendingRewrites << std::move(rewrite);
     askReadPosition();
+}
+
+bool PulseStream::isReady() const
+{
+    return stream && pa_stream_get_state(stream) == PA_STREAM_READY;
 }
 
 // The callbacks run in this object's thread, from its event loop. A change of state is followed
@@ -135,10 +145,8 @@ void PulseStream::writeCallback(pa_stream *, size_t, void *self)
 void PulseStream::timingCallback(pa_stream *stream, int, void *self)
 {
     auto *output = static_cast<PulseStream *>(self);
-    if (stream == output->stream) {
-        output->awaitingReadPosition = false;
+    if (stream == output->stream)
         output->rewriteFromReadPosition();
-    }
 }
 
 // The sound has played to the end of the Stop's fade: the stream closes, once this callback has
@@ -149,8 +157,10 @@ void PulseStream::drainCallback(pa_stream *stream, int, void *self)
     QMetaObject::invokeMethod(
         output,
         [output, stream] {
-            if (output->stream == stream && output->stopping)
+            if (output->stream == stream && output->state == State::Stopping) {
                 output->disconnectFromServer();
+                output->setState(State::Idle);
+            }
         },
         Qt::QueuedConnection);
 }
@@ -160,12 +170,20 @@ void PulseStream::drainCallback(pa_stream *stream, int, void *self)
 void PulseStream::underflowCallback(pa_stream *, void *self)
 {
     auto *stream = static_cast<PulseStream *>(self);
-    if (stream->stopping)
-        return;
-    const qint64 count = stream->underflows.fetch_add(1, std::memory_order_relaxed) + 1;
-    qCWarning(lcSound,
-              "Sound underflow (%s): the sound server ran out of sound to play, %lld so far",
-              stream->streamName.constData(), count);
+    if (stream->state != State::Stopping)
+        stream->tellUnderflow();
+}
+
+void PulseStream::tellUnderflow()
+{
+    const qint64 count = underflows.fetch_add(1, std::memory_order_relaxed) + 1;
+    const qint64 now = clock.elapsed();
+    const bool newSpell = lastUnderflowMs < 0 || now - lastUnderflowMs >= underflowSpellEndsMs;
+    lastUnderflowMs = now;
+    if (newSpell)
+        qCWarning(lcSound,
+                  "Sound underflow (%s): the sound server ran out of sound to play, %lld so far",
+                  streamName.constData(), count);
 }
 
 void PulseStream::connectToServer()
@@ -184,6 +202,11 @@ void PulseStream::connectToServer()
     // The mixer lists the stream under this name, as it does the ambient player's.
     const QByteArray application = QCoreApplication::applicationName().toUtf8();
     context = pa_context_new(pa_glib_mainloop_get_api(mainloop), application.constData());
+    if (!context) {
+        giveUpConnection(
+            QStringLiteral("the sound server's client library could not begin a connection"));
+        return;
+    }
     pa_context_set_state_callback(context, contextStateCallback, this);
     if (pa_context_connect(context, nullptr, PA_CONTEXT_NOFLAGS, nullptr) < 0) {
         giveUpConnection(serverError());
@@ -196,10 +219,10 @@ void PulseStream::followContextState()
 {
     if (!context)
         return;
-    const pa_context_state_t state = pa_context_get_state(context);
-    if (state == PA_CONTEXT_READY && !stream)
+    const pa_context_state_t contextState = pa_context_get_state(context);
+    if (contextState == PA_CONTEXT_READY && !stream)
         createStream();
-    else if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED)
+    else if (contextState == PA_CONTEXT_FAILED || contextState == PA_CONTEXT_TERMINATED)
         giveUpConnection(serverError());
 }
 
@@ -224,7 +247,7 @@ void PulseStream::createStream()
         giveUpConnection(serverError());
         return;
     }
-    writtenFrames = 0;
+    playout.reset();
     pa_stream_set_state_callback(stream, streamStateCallback, this);
     pa_stream_set_write_callback(stream, writeCallback, this);
     pa_stream_set_underflow_callback(stream, underflowCallback, this);
@@ -243,17 +266,16 @@ void PulseStream::followStreamState()
 {
     if (!stream)
         return;
-    const pa_stream_state_t state = pa_stream_get_state(stream);
-    if (state == PA_STREAM_READY) {
+    const pa_stream_state_t streamState = pa_stream_get_state(stream);
+    if (streamState == PA_STREAM_READY) {
         answerTimer->start();
         retryDelayMs = firstRetryDelayMs;
-        setOutage(false, QString());
-        if (!playing) {
-            playing = true;
+        if (state == State::Connecting || state == State::Lost) {
+            setState(State::Playing);
             emit playingChanged(true);
         }
         feed();
-    } else if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+    } else if (streamState == PA_STREAM_FAILED || streamState == PA_STREAM_TERMINATED) {
         giveUpConnection(serverError());
     }
 }
@@ -265,7 +287,7 @@ void PulseStream::followStreamState()
 void PulseStream::feed()
 {
     const size_t frameBytes = pa_frame_size(&playedSampleSpec);
-    while (stream && !stopping && pa_stream_get_state(stream) == PA_STREAM_READY) {
+    while (state == State::Playing && isReady()) {
         size_t wanted = pa_stream_writable_size(stream);
         wanted -= wanted % frameBytes;
         if (wanted == 0 || wanted == size_t(-1))
@@ -274,18 +296,14 @@ void PulseStream::feed()
         if (pa_stream_begin_write(stream, &data, &wanted) < 0 || !data)
             return;
         wanted -= wanted % frameBytes;
-        const qint64 written =
+        const qint64 read =
             wanted > 0 ? source->read(static_cast<char *>(data), qint64(wanted)) : 0;
-        if (written <= 0) {
+        if (read <= 0) {
             pa_stream_cancel_write(stream);
             return;
         }
-        auto *samples = static_cast<qint16 *>(data);
-        const qint64 frames = written / qint64(frameBytes);
-        remember(samples, writtenFrames, frames);
-        fades.apply(samples, frames, writtenFrames);
-        writtenFrames += frames;
-        pa_stream_write(stream, data, size_t(written), nullptr, 0, PA_SEEK_RELATIVE);
+        playout.write(static_cast<qint16 *>(data), read / qint64(frameBytes));
+        pa_stream_write(stream, data, size_t(read), nullptr, 0, PA_SEEK_RELATIVE);
         answerTimer->start();
     }
 }
@@ -296,28 +314,27 @@ void PulseStream::requestFade(int ms)
     askReadPosition();
 }
 
-// Fades and rewrites asked for while the server's read position is on its way are laid together.
+// Fades and rewrites asked for while the server's read position is on its way are laid together:
+// the server is asked once, for the first of them.
 void PulseStream::askReadPosition()
 {
-    if (awaitingReadPosition)
+    if (pendingFadesMs.size() + pendingRewrites.size() > 1)
         return;
     pa_operation *operation = pa_stream_update_timing_info(stream, timingCallback, this);
-    if (operation) {
-        awaitingReadPosition = true;
+    if (operation)
         pa_operation_unref(operation);
-    } else {
+    else
         rewriteFromReadPosition();
-    }
 }
 
 // What the server holds from just past its read position on is written again: the source's sound
-// as the rewrites asked for make it, under every fade laid so far. Each new fade ends `ms` after
-// the sound at the read position is heard, and lasts no less than a Stop's ramp; a Stop's ramp
-// that runs past the end of what was written is read on from the source.
+// as the rewrites asked for make it, under every fade laid so far (see PlayoutBuffer). A Stop's
+// ramp that runs past the end of what was written is read on from the source, and the stream
+// closes once it has played.
 void PulseStream::rewriteFromReadPosition()
 {
     const pa_timing_info *timing = pa_stream_get_timing_info(stream);
-    qint64 readFrame = writtenFrames;
+    qint64 readFrame = playout.writtenFrames();
     qint64 marginFrames = 0;
     if (timing && !timing->read_index_corrupt) {
         readFrame = timing->read_index / Tone::bytesPerFrame;
@@ -325,96 +342,63 @@ void PulseStream::rewriteFromReadPosition()
             qint64(pa_usec_to_bytes(timing->sink_usec + fadeMarginUsec, &playedSampleSpec)) /
             Tone::bytesPerFrame;
     }
-    const qint64 oldestKept = writtenFrames - history.size() / Tone::bytesPerFrame;
-    const qint64 firstFrame = qBound(oldestKept, readFrame + marginFrames, writtenFrames);
-    qint64 endFrame = writtenFrames;
-    for (int ms : qAsConst(pendingFadesMs)) {
-        const qint64 length =
-            qMax(readFrame + Fade::framesFor(ms) - firstFrame, Fade::framesFor(Fade::stopMs));
-        fades.add(firstFrame, length);
-        if (stopping)
-            endFrame = qMax(endFrame, firstFrame + length);
-    }
-    pendingFadesMs.clear();
-    rewrite(firstFrame, endFrame);
+    const bool stopping = state == State::Stopping;
+    const PlayoutBuffer::Replacement replacement = playout.rewriteFrom(
+        readFrame, marginFrames, std::exchange(pendingFadesMs, {}),
+        std::exchange(pendingRewrites, {}), stopping,
+        [this](qint16 *samples, qint64 frameCount) { readSource(samples, frameCount); });
+    if (replacement.frameCount() > 0)
+        pa_stream_write(stream, replacement.samples.constData(),
+                        size_t(replacement.samples.size()) * sizeof(qint16), nullptr,
+                        replacement.firstFrame * Tone::bytesPerFrame, PA_SEEK_ABSOLUTE);
     if (stopping) {
         pa_operation *operation = pa_stream_drain(stream, drainCallback, this);
-        if (operation)
+        if (operation) {
             pa_operation_unref(operation);
-        else
+        } else {
             disconnectFromServer();
+            setState(State::Idle);
+        }
     }
 }
 
-void PulseStream::rewrite(qint64 firstFrame, qint64 endFrame)
+void PulseStream::readSource(qint16 *samples, qint64 frameCount)
 {
-    const qint64 frameCount = endFrame - firstFrame;
-    QVector<qint16> samples(int(2 * frameCount));
-    const qint64 historyFrames = history.size() / Tone::bytesPerFrame;
-    const auto *kept = reinterpret_cast<const qint16 *>(history.constData());
-    const qint64 keptFrames = qMin(writtenFrames, endFrame) - firstFrame;
-    for (qint64 k = 0; k < keptFrames; ++k) {
-        const qint64 slot = (firstFrame + k) % historyFrames;
-        samples[int(2 * k)] = kept[2 * slot];
-        samples[int(2 * k + 1)] = kept[2 * slot + 1];
-    }
-    const QVector<Rewrite> rewrites = std::exchange(pendingRewrites, {});
-    for (const Rewrite &rewriteKept : rewrites)
-        rewriteKept(samples.data(), keptFrames);
-    const qint64 newFrames = frameCount - keptFrames;
-    if (newFrames > 0) {
-        qint16 *fresh = samples.data() + 2 * keptFrames;
-        const qint64 wantedBytes = newFrames * Tone::bytesPerFrame;
-        if (!source->isOpen() ||
-            source->read(reinterpret_cast<char *>(fresh), wantedBytes) != wantedBytes)
-            std::fill(fresh, fresh + 2 * newFrames, qint16(0));
-    }
-    if (frameCount <= 0)
-        return;
-    remember(samples.constData(), firstFrame, frameCount);
-    fades.apply(samples.data(), frameCount, firstFrame);
-    writtenFrames = qMax(writtenFrames, endFrame);
-    pa_stream_write(stream, samples.constData(), size_t(samples.size()) * sizeof(qint16), nullptr,
-                    firstFrame * Tone::bytesPerFrame, PA_SEEK_ABSOLUTE);
-}
-
-void PulseStream::remember(const qint16 *samples, qint64 firstFrame, qint64 frameCount)
-{
-    const qint64 historyFrames = history.size() / Tone::bytesPerFrame;
-    auto *kept = reinterpret_cast<qint16 *>(history.data());
-    for (qint64 k = qMax<qint64>(0, frameCount - historyFrames); k < frameCount; ++k) {
-        const qint64 slot = (firstFrame + k) % historyFrames;
-        kept[2 * slot] = samples[2 * k];
-        kept[2 * slot + 1] = samples[2 * k + 1];
-    }
+    const qint64 wantedBytes = frameCount * Tone::bytesPerFrame;
+    if (!source->isOpen() ||
+        source->read(reinterpret_cast<char *>(samples), wantedBytes) != wantedBytes)
+        std::fill(samples, samples + 2 * frameCount, qint16(0));
 }
 
 // One signal per outage, and one line on stderr for the program's streams together: the retries
-// that follow are silent until the sound plays again.
+// that follow are silent until the sound plays again. A stream that fails while its Stop's ramp
+// plays is simply closed.
 void PulseStream::giveUpConnection(const QString &reason)
 {
     disconnectFromServer();
-    if (!wanted)
+    if (state == State::Idle || state == State::Stopping) {
+        setState(State::Idle);
         return;
-    if (!inOutage) {
-        setOutage(true, reason);
-        playing = false;
+    }
+    if (state != State::Lost) {
+        setState(State::Lost, reason);
         emit playingChanged(false);
     }
     retryTimer->start(retryDelayMs);
     retryDelayMs = qMin(2 * retryDelayMs, longestRetryDelayMs);
 }
 
-void PulseStream::setOutage(bool lost, const QString &reason)
+void PulseStream::setState(State next, const QString &outageReason)
 {
-    if (lost == inOutage)
+    if (next == state)
         return;
-    inOutage = lost;
-    if (!lost)
+    const bool wasLost = state == State::Lost;
+    state = next;
+    if (wasLost)
         --streamsInOutage;
-    else if (streamsInOutage++ == 0)
+    else if (next == State::Lost && streamsInOutage++ == 0)
         qCWarning(lcSound, "No sound output (%s): trying again until it comes back",
-                  qPrintable(reason));
+                  qPrintable(outageReason));
 }
 
 QString PulseStream::serverError() const
@@ -425,10 +409,7 @@ QString PulseStream::serverError() const
 void PulseStream::disconnectFromServer()
 {
     answerTimer->stop();
-    stopping = false;
-    awaitingReadPosition = false;
     pendingFadesMs.clear();
-    fades.clear();
     // Nothing is held any more: a rewrite asked for takes effect from the next sound written.
     for (const Rewrite &rewriteKept : std::exchange(pendingRewrites, {}))
         rewriteKept(nullptr, 0);

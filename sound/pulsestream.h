@@ -1,10 +1,10 @@
 #ifndef PULSESTREAM_H
 #define PULSESTREAM_H
 
-#include "sound/fadeoutschedule.h"
+#include "sound/playoutbuffer.h"
 
 #include <QByteArray>
-
+#include <QElapsedTimer>
 #include <QObject>
 #include <QVector>
 
@@ -23,12 +23,13 @@ class QTimer;
 // the server is asynchronous: a server that is gone, stopped or hung leaves the stream waiting,
 // never its thread. Each start makes a new connection to the server and plays on its default
 // output as it is at that moment. While it is meant to play, a lost stream or connection is made
-// again after 1, 2, 4, 8, then every 10 seconds, reading on from where the source was.
+// again after 1, 2, 4, 8, then every 10 seconds, reading on from where the source was; a server
+// that stops answering counts as lost. An outage is told in one line on stderr for all the
+// program's streams together, and underflows in one line for each spell of them.
 //
 // A fade out or a change of sound takes effect from what the listener hears next, not from the end
-// of what the server holds: the stream keeps what it has written but not yet seen played, and
-// writes it again, faded or changed, over the server's buffer from just past the server's read
-// position on.
+// of what the server holds: the stream keeps what it has written in a PlayoutBuffer, and writes it
+// again, faded or changed, over the server's buffer from just past the server's read position on.
 class PulseStream : public QObject
 {
     Q_OBJECT
@@ -54,10 +55,11 @@ public:
     // them is heard from just past the server's read position on, and the source is read on from
     // where it is. Called in the stream's thread, once the server has told its read position, or
     // at once with no frames when nothing is held.
-    using Rewrite = std::function<void(qint16 *samples, qint64 frameCount)>;
+    using Rewrite = PlayoutBuffer::Rewrite;
     void rewriteQueued(Rewrite rewrite);
     // How many times the server has run out of sound to play since the stream was made: each time
-    // is a gap the listener hears, and is told on stderr. Safe to read from any thread.
+    // is a gap the listener hears. The first of a spell of them is told on stderr, with the count
+    // so far. Safe to read from any thread.
     qint64 underflowCount() const { return underflows.load(std::memory_order_relaxed); }
 
 signals:
@@ -66,6 +68,20 @@ signals:
     void playingChanged(bool playing);
 
 private:
+    enum class State {
+        // Not meant to play: no connection to the server.
+        Idle,
+        // Meant to play: a connection and a stream are on their way after a start.
+        Connecting,
+        // The server takes the sound.
+        Playing,
+        // A Stop's ramp plays out; the stream closes once it has played.
+        Stopping,
+        // Meant to play, but the server or the stream was lost: told once, and made again after a
+        // delay, until the sound plays again.
+        Lost,
+    };
+
     static void contextStateCallback(pa_context *context, void *self);
     static void streamStateCallback(pa_stream *stream, void *self);
     static void writeCallback(pa_stream *stream, size_t bytes, void *self);
@@ -73,6 +89,7 @@ private:
     static void drainCallback(pa_stream *stream, int success, void *self);
     static void underflowCallback(pa_stream *stream, void *self);
 
+    bool isReady() const;
     void connectToServer();
     void followContextState();
     void createStream();
@@ -81,42 +98,38 @@ private:
     void requestFade(int ms);
     void askReadPosition();
     void rewriteFromReadPosition();
-    void rewrite(qint64 firstFrame, qint64 endFrame);
-    void remember(const qint16 *samples, qint64 firstFrame, qint64 frameCount);
+    void readSource(qint16 *samples, qint64 frameCount);
+    void tellUnderflow();
     void giveUpConnection(const QString &reason);
-    void setOutage(bool lost, const QString &reason);
+    void setState(State next, const QString &outageReason = QString());
     void disconnectFromServer();
     QString serverError() const;
 
     QIODevice *source;
     QByteArray streamName;
     QByteArray identity;
+    State state = State::Idle;
 
     // Made in the stream's own thread with each connection, and freed with it.
     pa_glib_mainloop *mainloop = nullptr;
     pa_context *context = nullptr;
     pa_stream *stream = nullptr;
 
-    // Frames written to the stream since it was made, the last of them as the source gave them,
-    // and the fades laid on them.
-    qint64 writtenFrames = 0;
-    QByteArray history;
-    FadeOutSchedule fades;
+    // What was written to the stream since it was made, and the fades laid on it.
+    PlayoutBuffer playout;
     // The lengths of the fades and the rewrites asked for, laid once the server has told its read
-    // position; the stream closes once a Stop's fade has played.
+    // position: while there are any, the server has been asked for it.
     QVector<int> pendingFadesMs;
     QVector<Rewrite> pendingRewrites;
-    bool awaitingReadPosition = false;
-    bool stopping = false;
 
     QTimer *retryTimer;
     QTimer *answerTimer;
     int retryDelayMs;
-    bool wanted = false;
-    bool playing = false;
-    // This stream has told of an outage that has not ended yet.
-    bool inOutage = false;
+
     std::atomic<qint64> underflows {0};
+    // When the last underflow came, on a clock that runs from the stream's making.
+    QElapsedTimer clock;
+    qint64 lastUnderflowMs = -1;
 };
 
 #endif

@@ -33,7 +33,8 @@ public:
     // As last reported by playingChanged().
     bool isPlaying() const { return playing; }
     // How many times the sound server has run out of this output's sound since it was made, each
-    // a gap the listener hears (told on stderr too). Safe to read from any thread.
+    // a gap the listener hears (the first of each spell of them told on stderr too). Safe to read
+    // from any thread.
     qint64 underflowCount() const;
 
 public slots:

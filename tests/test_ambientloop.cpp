@@ -82,6 +82,8 @@ private slots:
     void mixerChangesAgainInMidCrossfade();
     void mixerCrossfadesOverQueuedFrames_data();
     void mixerCrossfadesOverQueuedFrames();
+    void mixerKeepsTwoLoopsThroughQuickChanges_data();
+    void mixerKeepsTwoLoopsThroughQuickChanges();
 
 private:
     QTemporaryDir folder;
@@ -329,4 +331,62 @@ void TestAmbientLoop::mixerCrossfadesOverQueuedFrames()
                                  .arg(expected)));
     }
     QCOMPARE(heard.mid(length), QVector<int>(heard.size() - length, 4000));
+}
+
+void TestAmbientLoop::mixerKeepsTwoLoopsThroughQuickChanges_data()
+{
+    QTest::addColumn<int>("queuedFrames");
+    QTest::newRow("nothing queued") << 0;
+    QTest::newRow("part of a crossfade queued") << 30000;
+    QTest::newRow("a whole crossfade queued") << 44100;
+}
+
+// The mouse wheel over the box of sounds: 72 changes in 4 s, each heard at once over what is
+// queued as an output hears it. No more than two loops are ever read, the mix moves smoothly, and
+// it ends on the last choice alone.
+void TestAmbientLoop::mixerKeepsTwoLoopsThroughQuickChanges()
+{
+    QFETCH(int, queuedFrames);
+    QString error;
+    const auto open = [&](const char *name) {
+        return std::make_shared<AmbientLoop>(AmbientLoop::open(folder.filePath(name), &error));
+    };
+    LoopMixer mixer;
+    mixer.fadeIn(open("loud.wav"));
+    QVector<int> heard = mixed(mixer, int(Fade::framesFor(Fade::ambientFadeInMs)));
+    QVector<qint16> queued(2 * queuedFrames);
+    mixer.mix(queued.data(), queuedFrames);
+    // Plays `frames` frames: the oldest queued are heard, and the mixer fills the queue again.
+    const auto play = [&](int frames) {
+        QVector<qint16> next(2 * frames);
+        mixer.mix(next.data(), frames);
+        queued += next;
+        for (int k = 0; k < frames; ++k)
+            heard << queued[2 * k];
+        queued.remove(0, 2 * frames);
+    };
+    const int changes = 72;
+    const int framesBetween = 4 * 44100 / changes;
+    int mostLoops = 0;
+    for (int change = 0; change < changes; ++change) {
+        mixer.crossfadeTo(open(change % 2 ? "loud.wav" : "soft.wav"), queued.data(), queuedFrames);
+        mostLoops = qMax(mostLoops, mixer.loopCount());
+        for (int played = 0; played < framesBetween; played += 100) {
+            play(100);
+            mostLoops = qMax(mostLoops, mixer.loopCount());
+        }
+    }
+    play(int(Fade::framesFor(Fade::crossfadeMs)) + 100);
+    QVERIFY2(mostLoops <= 2, qPrintable(QString::number(mostLoops)));
+    QCOMPARE(mixer.loopCount(), 1);
+    // Crossfades begun every 55 ms overlap at their steepest, so the mix may move faster than one
+    // crossfade, but never faster than a Stop's ramp from the same level, the steepest move the
+    // program makes on purpose; a switch from one loop to another would step by thousands.
+    const int allowed = int(std::ceil(10000 * M_PI / 2 / Fade::framesFor(Fade::stopMs))) + 1;
+    int steepest = 0;
+    for (int k = 1; k < heard.size(); ++k)
+        steepest = qMax(steepest, qAbs(heard[k] - heard[k - 1]));
+    qInfo("the steepest step of the mix: %d (a Stop's ramp: %d)", steepest, allowed);
+    QVERIFY2(steepest <= allowed, qPrintable(QStringLiteral("a step of %1").arg(steepest)));
+    QCOMPARE(heard.mid(heard.size() - 100), QVector<int>(100, 10000));
 }

@@ -5,6 +5,7 @@
 #include "sound/tone.h"
 #include "sound/toneplayer.h"
 #include "tests/recording.h"
+#include "tests/underflowwarnings.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -14,6 +15,8 @@
 
 #include <algorithm>
 #include <cmath>
+
+#include <unistd.h>
 
 namespace {
 
@@ -46,6 +49,16 @@ qint16 sampleAt(const QByteArray &pcm, qint64 index)
     return qFromLittleEndian<qint16>(pcm.constData() + 2 * index);
 }
 
+// The process's resident memory, in bytes.
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : -1;
+}
+
 } // namespace
 
 // The ambient player alone, with no window, through the real sound server: its loop must reach
@@ -63,6 +76,7 @@ private slots:
     void loopsSeamlessly();
     void neverClipsWithTheTone_data();
     void neverClipsWithTheTone();
+    void keepsUpWithQuickChanges();
 
 private:
     QTemporaryDir fixtures;
@@ -220,6 +234,62 @@ void TestAmbientPlayback::neverClipsWithTheTone()
     // Both sounds reached the sink: the sum stands above the tone alone.
     QVERIFY(peak > Tone::peak + 100);
     QVERIFY2(peak < 32767, qPrintable(QString::number(peak)));
+}
+
+// The mouse wheel run over the box of sounds: 72 changes in 4 s, twice. Every change is mixed
+// again over what the server holds, yet the sound reaches the sink with no underflow and no gap,
+// and the second run leaves the memory where the first did: the loops of passed changes are let go.
+void TestAmbientPlayback::keepsUpWithQuickChanges()
+{
+    UnderflowWarnings::install();
+    UnderflowWarnings::counted = 0;
+    AmbientPlayer player;
+    const qint64 started = recording->update();
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 5000);
+    QVERIFY(recording->waitForFrames(started + FramesPerSecond, 10000));
+
+    const QList<AmbientSound> sounds {AmbientSound::PinkNoise, AmbientSound::Water,
+                                      AmbientSound::Rain, AmbientSound::Lullaby};
+    const int changes = 72;
+    // Up and down the box, as a wheel turned back and forth goes, never reaching None.
+    const auto turnTheWheel = [&] {
+        for (int change = 1; change <= changes; ++change) {
+            const int step = change % 6;
+            player.setSound(sounds[step < 4 ? step : 6 - step]);
+            QTest::qWait(4000 / changes);
+        }
+    };
+    turnTheWheel();
+    const qint64 afterFirst = residentBytes();
+    turnTheWheel();
+    const qint64 afterSecond = residentBytes();
+    const qint64 until = recording->update() + FramesPerSecond;
+    QVERIFY(recording->waitForFrames(until, 10000));
+    player.stop();
+    UnderflowWarnings::uninstall();
+
+    qInfo("resident memory %.1f MB after the first 72 changes, %.1f MB after the second",
+          afterFirst / 1e6, afterSecond / 1e6);
+    QCOMPARE(UnderflowWarnings::counted.load(), 0);
+    // Two loops decoded for the seconds they played and a second mixed ahead take well under a
+    // megabyte; a loop kept for each change would take several.
+    QVERIFY2(afterSecond - afterFirst < 4000000,
+             qPrintable(QStringLiteral("%1 bytes more").arg(afterSecond - afterFirst)));
+
+    // From the first sound on, no run of silent frames: a gap the server played would be one.
+    const QByteArray &pcm = recording->data();
+    const qint64 onset = SoundAnalysis::firstSoundingFrame(pcm, started);
+    QVERIFY(onset >= 0);
+    const int gapFrames = 64;
+    int silentRun = 0;
+    for (qint64 frame = onset; frame < until; ++frame) {
+        silentRun =
+            sampleAt(pcm, 2 * frame) == 0 && sampleAt(pcm, 2 * frame + 1) == 0 ? silentRun + 1 : 0;
+        if (silentRun >= gapFrames)
+            QFAIL(qPrintable(QStringLiteral("a gap %1 ms after the first sound")
+                                 .arg((frame - onset) * 1000 / FramesPerSecond)));
+    }
 }
 
 QTEST_MAIN(TestAmbientPlayback)

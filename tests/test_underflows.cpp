@@ -51,8 +51,8 @@ protected:
 } // namespace
 
 // The output's count of underflows on the private sound server of tests/with-desktop: each time
-// its feed falls behind the speakers is counted once and told once on stderr, and a feed that
-// keeps up counts none.
+// its feed falls behind the speakers is counted once, and a feed that keeps up counts none. Falls
+// behind seconds apart are one spell, told in one line on stderr.
 class TestUnderflows : public QObject
 {
     Q_OBJECT
@@ -107,7 +107,7 @@ void TestUnderflows::countsEachTimeTheFeedFallsBehind()
     output.stop();
 
     QCOMPARE(output.underflowCount(), qint64(stalls));
-    QCOMPARE(UnderflowWarnings::counted.load(), stalls);
+    QCOMPARE(UnderflowWarnings::counted.load(), qMin(stalls, 1));
 }
 
 QTEST_GUILESS_MAIN(TestUnderflows)
