@@ -315,6 +315,11 @@ void TestProgramFile::plans_data()
     QTest::newRow("exactly the fixed times, rest left out")
         << QList {stage(time(240), 18, 8), stage(rest(), 8, 8), stage(time(60), 8, 4)} << 300
         << QList {240, 60};
+    QTest::newRow("the manual's example, an hour")
+        << QList {stage(time(300), 18, 8), stage(rest(), 8, 8), stage(share(20), 8, 4)} << 3600
+        << QList {300, 2580, 720};
+    QTest::newRow("the manual's example without its rest")
+        << QList {stage(time(300), 18, 8), stage(share(20), 8, 4)} << 3600 << QList {1059, 2541};
     QTest::newRow("too long for the session")
         << QList {stage(time(3600), 18, 8), stage(rest(), 8, 8)} << 1800 << QList<int>();
     QTest::newRow("time and shares too long")
