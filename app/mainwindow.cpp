@@ -2,12 +2,14 @@
 #include "ui_mainwindow.h"
 
 #include "app/programeditor.h"
+#include "app/soundsettings.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
 
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QFileDialog>
 #include <QMenuBar>
@@ -27,9 +29,11 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     for (AmbientSound sound : AmbientSounds::all())
         ui->comboBox->addItem(AmbientSounds::label(sound), int(sound));
     ui->comboBox->setCurrentIndex(ui->comboBox->findData(int(player.ambientSound())));
+    player.setToneKind(SoundSettings::toneKind());
     connectForm();
     connectPlayer();
     makeProgramsMenu();
+    addSoundMenu();
 }
 
 // The programs folder is read once the window is on the screen, and on another thread, so that no
@@ -132,6 +136,21 @@ void MainWindow::checkChosenProgram()
 {
     for (QAction *action : std::as_const(userProgramActions))
         action->setChecked(action->data().toString() == choice.userPath());
+}
+
+// One choice of tone kind for every program, from the table of kinds.
+void MainWindow::addSoundMenu()
+{
+    QMenu *menu = ui->menuBar->addMenu(tr("Sound"));
+    menu->setObjectName(QStringLiteral("soundMenu"));
+    auto *kinds = new QActionGroup(menu);
+    for (ToneKind kind : ToneKinds::all()) {
+        QAction *action = menu->addAction(ToneKinds::label(kind));
+        action->setCheckable(true);
+        action->setChecked(kind == player.toneKind());
+        action->setActionGroup(kinds);
+        connect(action, &QAction::triggered, this, [this, kind] { changeToneKind(kind); });
+    }
 }
 
 void MainWindow::selectProgram(int number)
@@ -283,6 +302,15 @@ int MainWindow::chosenSeconds() const
 void MainWindow::changeSecondaryTone(bool on)
 {
     player.setSecondaryTone(on);
+    if (player.isRunning())
+        ui->sessionDescription->setText(
+            tr("Your changes will take effect during the next tone scheduled tone change."));
+}
+
+void MainWindow::changeToneKind(ToneKind kind)
+{
+    player.setToneKind(kind);
+    SoundSettings::setToneKind(kind);
     if (player.isRunning())
         ui->sessionDescription->setText(
             tr("Your changes will take effect during the next tone scheduled tone change."));

@@ -3,6 +3,7 @@
 
 #include "programs/programchoice.h"
 #include "programs/programlibrary.h"
+#include "sound/tonekind.h"
 
 #include <QMainWindow>
 
@@ -62,6 +63,7 @@ private:
     // Shows the editor for a program and saves it to path (a new file when empty) on Save.
     void editInDialog(const ProgramDefinition &program, const QString &path, const QString &title);
     void showProgramsError(const QString &message);
+    void addSoundMenu();
 
     void selectProgram(int number);
     void showChoice();
@@ -70,6 +72,7 @@ private:
     void startSession();
     int chosenSeconds() const;
     void changeSecondaryTone(bool on);
+    void changeToneKind(ToneKind kind);
     void showSessionScreenIfRunning(bool checked);
     void showSessionScreen();
     void followSessionScreen(bool shown);

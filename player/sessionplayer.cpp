@@ -86,6 +86,12 @@ void SessionPlayer::setSecondaryTone(bool on)
     engine->setSecondaryTone(on);
 }
 
+void SessionPlayer::setToneKind(ToneKind toneKind)
+{
+    kind = toneKind;
+    tone->setToneKind(toneKind);
+}
+
 void SessionPlayer::setColourShown(bool shown)
 {
     engine->setColourShown(shown);

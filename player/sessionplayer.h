@@ -3,6 +3,7 @@
 
 #include "session/programcatalogue.h"
 #include "sound/ambientsound.h"
+#include "sound/tonekind.h"
 
 #include <QColor>
 #include <QObject>
@@ -29,6 +30,7 @@ public:
     int secondsLeft() const;
     QColor screenColour() const;
     AmbientSound ambientSound() const { return ambient; }
+    ToneKind toneKind() const { return kind; }
     // The tone reaches the sound server, as last told by soundPlayingChanged().
     bool isSoundPlaying() const;
 
@@ -44,6 +46,8 @@ public slots:
     // from the tone's next loop on. Both are kept for the next session.
     void setAmbientSound(AmbientSound sound);
     void setSecondaryTone(bool on);
+    // From the tone's next loop on in a running session, and for every session after it.
+    void setToneKind(ToneKind toneKind);
     // Whether the screen colour is on show: while it is, the session ticks for every step of the
     // flash; while it is not, only when the time left, the beat or the stage changes.
     void setColourShown(bool shown);
@@ -66,6 +70,7 @@ private:
     TonePlayer *tone;
     AmbientPlayer *ambientSoundPlayer;
     AmbientSound ambient = AmbientSound::PinkNoise;
+    ToneKind kind = ToneKind::Binaural;
 };
 
 #endif

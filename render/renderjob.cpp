@@ -82,7 +82,9 @@ void RenderJob::stopOnSignals()
 int RenderJob::run(const RenderOptions::Request &request)
 {
     AmbientLoop ambient;
-    if (request.ambient != AmbientSound::None) {
+    if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(request.ambient)) {
+        ambient = AmbientLoop::of(Noise::loop(*noise));
+    } else if (request.ambient != AmbientSound::None) {
         QString error;
         ambient = decodeQuietly(AmbientSounds::filePath(request.ambient), &error);
         if (ambient.isEmpty())
@@ -91,7 +93,8 @@ int RenderJob::run(const RenderOptions::Request &request)
 
     const SessionPlan plan =
         SessionPlan::of(ProgramCatalogue::program(request.programNumber), request.seconds);
-    SessionRenderer renderer(plan, request.secondaryTone, ambient.isEmpty() ? nullptr : &ambient);
+    SessionRenderer renderer(plan, request.secondaryTone, request.tone,
+                             ambient.isEmpty() ? nullptr : &ambient);
 
     QString error;
     AudioFileWriter writer;

@@ -27,12 +27,34 @@ const Extension extensions[] = {
     {"mp3", RenderOptions::OutputFormat::Mp3, "MP3"},
 };
 
-// "pink, water, rain, lullaby or none"
-QString ambientsAccepted()
+QStringList ambientNames()
 {
     QStringList names;
     for (AmbientSound sound : AmbientSounds::all())
         names.append(AmbientSounds::name(sound));
+    return names;
+}
+
+// "pink, water, rain, lullaby or none"
+QString ambientsAccepted()
+{
+    QStringList names = ambientNames();
+    const QString last = names.takeLast();
+    return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+}
+
+QStringList toneNames()
+{
+    QStringList names;
+    for (ToneKind kind : ToneKinds::all())
+        names.append(ToneKinds::name(kind));
+    return names;
+}
+
+// "binaural, isochronic or monaural"
+QString tonesAccepted()
+{
+    QStringList names = toneNames();
     const QString last = names.takeLast();
     return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
@@ -202,6 +224,14 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
                 return failed(QStringLiteral("unknown ambient sound \"%1\": use %2")
                                   .arg(value, ambientsAccepted()));
             request.ambient = *sound;
+        } else if (option == QLatin1String("--tone")) {
+            if (!takeValue())
+                return failed(QStringLiteral("--tone needs one of %1").arg(tonesAccepted()));
+            const std::optional<ToneKind> kind = ToneKinds::fromName(value);
+            if (!kind)
+                return failed(QStringLiteral("unknown kind of tone \"%1\": use %2")
+                                  .arg(value, tonesAccepted()));
+            request.tone = *kind;
         } else if (option == QLatin1String("--no-secondary-tone") && !hasValue) {
             request.secondaryTone = false;
         } else if ((option == QLatin1String("--quiet") || option == QLatin1String("-q")) &&
@@ -310,6 +340,27 @@ RenderOptions::UserSession RenderOptions::userSession(const Request &request,
     return session;
 }
 
+QString RenderOptions::ambientChoices()
+{
+    return ambientNames().join(QLatin1Char('|'));
+}
+
+QString RenderOptions::toneChoices()
+{
+    return toneNames().join(QLatin1Char('|'));
+}
+
+QString RenderOptions::ambientFiles()
+{
+    QStringList files;
+    for (AmbientSound sound : AmbientSounds::all()) {
+        const QString file = AmbientSounds::fileName(sound);
+        if (!file.isEmpty())
+            files.append(file);
+    }
+    return files.join(QLatin1Char(','));
+}
+
 QString RenderOptions::helpText()
 {
     return QStringLiteral(R"(NAME
@@ -317,14 +368,15 @@ QString RenderOptions::helpText()
 
 SYNOPSIS
     velmora-render --program NAME|NUMBER | --program-file FILE [--duration LENGTH]
-                   [--ambient pink|water|rain|lullaby|none] [--no-secondary-tone] [--quiet]
-                   OUTPUT
+                   [--ambient %1]
+                   [--tone %3]
+                   [--no-secondary-tone] [--quiet] OUTPUT
     velmora-render --list
     velmora-render --help
 
 DESCRIPTION
     Writes the session that the Velmora window plays, from its first sample to the moment it
-    stops by itself: the binaural tone rebuilt every 15 seconds with the beat of that moment,
+    stops by itself: the beat tone rebuilt every 15 seconds with the beat of that moment,
     the secondary tone, and the ambient sound looped under it at the player's level. No window
     and no sound server are needed, and it runs many times faster than real time.
 
@@ -340,8 +392,13 @@ OPTIONS
         The session's length, one the window offers: 5 minutes to 12 hours 55 minutes in
         5-minute steps, with 5 to 55 minutes past the hour. Written 1h30m, 90m, 1:30 (hours and
         minutes) or 5m. Default 5m.
-    --ambient pink|water|rain|lullaby|none
+    --ambient %1
         The ambient sound under the tone. Default pink, as in the window.
+    --tone %3
+        How the beat reaches the ear: binaural (the default) plays the carrier in the left ear
+        and carrier plus beat in the right, for headphones; isochronic pulses one carrier in
+        both ears at the beat, and monaural mixes both frequencies in both ears, for speakers.
+        The window's Sound menu offers the same.
     --no-secondary-tone
         Leave out the soft 528 Hz tone, which the window plays by default.
     --quiet, -q
@@ -363,7 +420,7 @@ OUTPUT
     rendered and an estimate of the time left. At the end one line tells what was written.
 
 FILES
-    Resources/{pinknoise,water,rain,lullaby}.mp3 beside the executable: the ambient sounds,
+    Resources/{%2} beside the executable: the ambient sounds,
     the same ones the installed velmora plays.
     $XDG_DATA_HOME/velmora/programs/*.velmora (~/.local/share/velmora/programs): the user's
     programs, the ones the window's Programs menu shows.
@@ -375,6 +432,7 @@ EXIT STATUS
 EXAMPLES
     velmora-render --program "Deep Sleep" --duration 7h55m night.flac
     velmora-render --program 6 --duration 25m --ambient water --no-secondary-tone wake.mp3
-    velmora-render --program-file wind-down.velmora --duration 1h night.ogg
-)");
+    velmora-render --program-file wind-down.velmora --duration 1h5m night.ogg
+)")
+        .arg(ambientChoices(), ambientFiles(), toneChoices());
 }

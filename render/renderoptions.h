@@ -4,6 +4,7 @@
 #include "programs/programlibrary.h"
 #include "session/colour.h"
 #include "sound/ambientsound.h"
+#include "sound/tonekind.h"
 
 #include <QString>
 #include <QStringList>
@@ -43,6 +44,7 @@ struct Request
     QString programFile;
     int seconds = 5 * 60;
     AmbientSound ambient = AmbientSound::PinkNoise;
+    ToneKind tone = ToneKind::Binaural;
     bool secondaryTone = true;
     bool quiet = false;
     QString output;
@@ -59,6 +61,13 @@ struct CommandLine
 
 // arguments without the program name.
 CommandLine parse(const QStringList &arguments);
+
+// The texts below, and the manual page, name the choices with these: "pink|water|...|none" and
+// "pinknoise.mp3,water.mp3,...", from the table of sounds, and "binaural|isochronic|monaural"
+// from the table of tone kinds.
+QString ambientChoices();
+QString toneChoices();
+QString ambientFiles();
 
 QString helpText();
 // The built-in programs, then the user's, bad ones with their errors.

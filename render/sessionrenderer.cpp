@@ -5,7 +5,8 @@
 #include "sound/fade.h"
 #include "sound/tone.h"
 
-SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient)
+SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, ToneKind kind,
+                                 AmbientLoop *ambient)
     : plan(plan)
     , ambient(ambient)
     , total(plan.lengthMs * Tone::framesPerSecond / 1000)
@@ -13,6 +14,7 @@ SessionRenderer::SessionRenderer(const SessionPlan &plan, bool secondaryTone, Am
 {
     Q_ASSERT(plan.loopBeats.size() == (total + Tone::loopFrames - 1) / Tone::loopFrames);
     generator.setSecondaryTone(secondaryTone);
+    generator.setToneKind(kind);
     if (ambient)
         ambient->rewind();
 }

@@ -9,14 +9,15 @@
 class AmbientLoop;
 
 // Produces a session's sound as the player plays it: loop k of the tone is the generator's loop
-// for the beat of loop k, played from its first frame to its last, and the ambient loop runs
-// under it without a break. Tone and ambient sound fade out together over the seconds that read
-// "Ending...", with the player's end fade.
+// of the kind asked for with the beat of loop k, played from its first frame to its last, and the
+// ambient loop runs under it without a break. Tone and ambient sound fade out together over the
+// seconds that read "Ending...", with the player's end fade.
 class SessionRenderer
 {
 public:
     // ambient may be null for no ambient sound; it is played from its start.
-    SessionRenderer(const SessionPlan &plan, bool secondaryTone, AmbientLoop *ambient);
+    SessionRenderer(const SessionPlan &plan, bool secondaryTone, ToneKind kind,
+                    AmbientLoop *ambient);
 
     qint64 totalFrames() const { return total; }
     qint64 renderedFrames() const { return rendered; }

@@ -90,6 +90,13 @@ AmbientLoop AmbientLoop::decode(const QString &path, QString *error)
     return loop;
 }
 
+AmbientLoop AmbientLoop::of(const QVector<qint16> &stereoSamples)
+{
+    AmbientLoop loop;
+    loop.samples = stereoSamples;
+    return loop;
+}
+
 void AmbientLoop::decodeMore(qint64 frames)
 {
     const qint64 wanted = qMin(frames, qint64(std::numeric_limits<int>::max() / 2) - frameCount());

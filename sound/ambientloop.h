@@ -10,7 +10,7 @@ struct sf_private_tag;
 
 // An ambient recording as 16-bit stereo at 44,100 Hz, played as an endless loop: each copy goes
 // on from where the last one stopped and wraps from the last frame straight to the first, so the
-// seam has no gap and no repeated frame. The file is decoded once, with libsndfile, into memory:
+// seam has no gap and no repeated frame. A file is decoded once, with libsndfile, into memory:
 // all at once, or a little ahead of each copy on the first pass, so that a player starts at once.
 class AmbientLoop
 {
@@ -25,6 +25,8 @@ public:
     static AmbientLoop open(const QString &path, QString *error);
     // The same, with the whole file decoded at once.
     static AmbientLoop decode(const QString &path, QString *error);
+    // A loop of interleaved stereo made in memory, such as Noise's.
+    static AmbientLoop of(const QVector<qint16> &stereoSamples);
 
     bool isEmpty() const { return !file && samples.isEmpty(); }
     // The frames decoded so far: the whole loop once it has played through, or after decode().

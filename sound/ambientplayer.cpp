@@ -21,14 +21,20 @@ bool AmbientPlayer::isPlaying() const
 
 void AmbientPlayer::setSound(AmbientSound sound)
 {
-    setFile(AmbientSounds::filePath(sound));
+    changeTo(AmbientSounds::filePath(sound), AmbientSounds::noiseColour(sound));
 }
 
 void AmbientPlayer::setFile(const QString &path)
 {
-    if (path == currentFile)
+    changeTo(path, std::nullopt);
+}
+
+void AmbientPlayer::changeTo(const QString &path, std::optional<Noise::Colour> noise)
+{
+    if (path == currentFile && noise == currentNoise)
         return;
     currentFile = path;
+    currentNoise = noise;
     if (!playing)
         return;
     const std::shared_ptr<AmbientLoop> loop = openLoop();
@@ -75,6 +81,8 @@ void AmbientPlayer::fadeOut(int ms)
 // than its first frames, so it costs the caller's thread next to nothing.
 std::shared_ptr<AmbientLoop> AmbientPlayer::openLoop() const
 {
+    if (currentNoise)
+        return std::make_shared<AmbientLoop>(AmbientLoop::of(Noise::loop(*currentNoise)));
     if (currentFile.isEmpty())
         return nullptr;
     QString error;

@@ -13,13 +13,13 @@
 
 class SoundOutput;
 
-// Plays one ambient sound file in an endless, sample-exact loop through a sound output of its own
-// (SoundOutput: on the current default device, never waiting on the sound server, and back by
-// itself after an outage), for as long as it is told to play. The file is decoded once as it plays
-// (AmbientLoop), so its end runs straight on into its start with no gap at the seam. A file that
-// cannot be decoded leaves the ambient sound silent and says so once on stderr. The sound fades in
-// at each play and ramps out at each stop; a change of sound while it plays crossfades the old
-// into the new (Fade). It plays Pink Noise until told otherwise.
+// Plays one ambient sound file, or a noise made in memory (Noise), in an endless, sample-exact loop
+// through a sound output of its own (SoundOutput: on the current default device, never waiting on
+// the sound server, and back by itself after an outage), for as long as it is told to play. The
+// file is decoded once as it plays (AmbientLoop), so its end runs straight on into its start with
+// no gap at the seam. A file that cannot be decoded leaves the ambient sound silent and says so
+// once on stderr. The sound fades in at each play and ramps out at each stop; a change of sound
+// while it plays crossfades the old into the new (Fade). It plays Pink Noise until told otherwise.
 class AmbientPlayer : public QObject
 {
     Q_OBJECT
@@ -28,7 +28,7 @@ public:
     explicit AmbientPlayer(QObject *parent = nullptr);
     ~AmbientPlayer() override;
 
-    // An empty path plays nothing.
+    // An empty path plays nothing, or the noise that setSound() chose.
     QString file() const { return currentFile; }
     // The sound reaches the sound server, as last reported by the output.
     bool isPlaying() const;
@@ -55,10 +55,13 @@ private:
         qint64 writeData(const char *data, qint64 size) override;
     };
 
-    // The current file's loop, from its start; null, said on stderr, if it cannot play.
+    // To the file, or to the noise when there is one.
+    void changeTo(const QString &path, std::optional<Noise::Colour> noise);
+    // The current noise's or file's loop, from its start; null, said on stderr, if it cannot play.
     std::shared_ptr<AmbientLoop> openLoop() const;
 
     QString currentFile;
+    std::optional<Noise::Colour> currentNoise;
     LoopDevice *device; // owned by the output and read in its thread
     SoundOutput *output;
     bool playing = false;

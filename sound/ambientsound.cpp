@@ -13,15 +13,23 @@ struct Row
     // The build copies and installs every file named here (sound/CMakeLists.txt reads them).
     const char *file;
     const char *label;
+    std::optional<Noise::Colour> noise;
 };
 
 constexpr Row rows[] = {
     {AmbientSound::PinkNoise, "pink", "pinknoise.mp3",
-     QT_TRANSLATE_NOOP("AmbientSound", "Pink Noise")},
-    {AmbientSound::Water, "water", "water.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Water")},
-    {AmbientSound::Rain, "rain", "rain.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Rain")},
-    {AmbientSound::Lullaby, "lullaby", "lullaby.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Lullaby")},
-    {AmbientSound::None, "none", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "None")},
+     QT_TRANSLATE_NOOP("AmbientSound", "Pink Noise"), std::nullopt},
+    {AmbientSound::Water, "water", "water.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Water"),
+     std::nullopt},
+    {AmbientSound::Rain, "rain", "rain.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Rain"),
+     std::nullopt},
+    {AmbientSound::Lullaby, "lullaby", "lullaby.mp3", QT_TRANSLATE_NOOP("AmbientSound", "Lullaby"),
+     std::nullopt},
+    {AmbientSound::BrownNoise, "brown", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "Brown Noise"),
+     Noise::Colour::Brown},
+    {AmbientSound::WhiteNoise, "white", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "White Noise"),
+     Noise::Colour::White},
+    {AmbientSound::None, "none", nullptr, QT_TRANSLATE_NOOP("AmbientSound", "None"), std::nullopt},
 };
 
 constexpr bool rowsInTheEnumsOrder()
@@ -68,11 +76,20 @@ std::optional<AmbientSound> AmbientSounds::fromName(const QString &name)
     return std::nullopt;
 }
 
+std::optional<Noise::Colour> AmbientSounds::noiseColour(AmbientSound sound)
+{
+    return rowOf(sound).noise;
+}
+
+QString AmbientSounds::fileName(AmbientSound sound)
+{
+    return QLatin1String(rowOf(sound).file);
+}
+
 QString AmbientSounds::filePath(AmbientSound sound)
 {
-    const char *file = rowOf(sound).file;
-    if (!file)
+    const QString file = fileName(sound);
+    if (file.isEmpty())
         return QString();
-    return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") +
-        QLatin1String(file);
+    return QCoreApplication::applicationDirPath() + QLatin1String("/Resources/") + file;
 }

@@ -12,6 +12,7 @@
 namespace {
 
 const double TwoPi = 6.283185307179586;
+const double Pi = TwoPi / 2;
 const int FramesPerSecond = Tone::framesPerSecond;
 const int LoopFrames = Tone::loopFrames;
 const int BytesPerFrame = Tone::bytesPerFrame;
@@ -27,6 +28,48 @@ void fillMainTerms(QVector<double> &terms, float frequency)
     terms.resize(FramesPerSecond);
     for (int t = 0; t < FramesPerSecond; ++t)
         terms[t] = std::sin(TwoPi * frequency * t / FramesPerSecond) * 32767 * 0.7;
+}
+
+// A pulse's share of each period of the beat, edges included; each edge takes this share of it,
+// as half a cosine, which keeps even a 40 Hz pulse's edges 3 ms long: no click at any pulse.
+const double PulseOnShare = 0.5;
+const double PulseEdgeShare = 0.125;
+
+// The isochronic pulse's gain, 0 to 1, at `phase` (0 to 1) of the beat's period: it rises at 0,
+// holds, falls at PulseOnShare and stays off to the period's end.
+double pulseGain(double phase)
+{
+    if (phase < PulseEdgeShare)
+        return 0.5 - 0.5 * std::cos(Pi * phase / PulseEdgeShare);
+    if (phase < PulseOnShare)
+        return 1;
+    if (phase < PulseOnShare + PulseEdgeShare)
+        return 0.5 + 0.5 * std::cos(Pi * (phase - PulseOnShare) / PulseEdgeShare);
+    return 0;
+}
+
+// The carrier, pulsed at the beat; with no beat, unpulsed. A whole number of beats fits in each
+// second, as a whole number of carrier periods does, so the terms of one second repeat.
+void fillIsochronicTerms(QVector<double> &terms, float beat)
+{
+    terms.resize(FramesPerSecond);
+    for (int t = 0; t < FramesPerSecond; ++t) {
+        const double beatPeriods = double(beat) * t / FramesPerSecond;
+        const double gain = beat > 0 ? pulseGain(beatPeriods - std::floor(beatPeriods)) : 1;
+        terms[t] =
+            std::sin(TwoPi * Tone::carrierFrequency * t / FramesPerSecond) * 32767 * 0.7 * gain;
+    }
+}
+
+// The two frequencies at half the level each, so that their sum peaks where one binaural ear does.
+void fillMonauralTerms(QVector<double> &terms, float beat)
+{
+    terms.resize(FramesPerSecond);
+    const float upper = Tone::carrierFrequency + beat;
+    for (int t = 0; t < FramesPerSecond; ++t)
+        terms[t] = (std::sin(TwoPi * Tone::carrierFrequency * t / FramesPerSecond) +
+                    std::sin(TwoPi * upper * t / FramesPerSecond)) *
+            32767 * 0.35;
 }
 
 void fillSecondaryTerms(QVector<double> &terms)
@@ -90,6 +133,12 @@ void Generator::setSecondaryTone(bool on)
     secondaryToneOn = on;
 }
 
+void Generator::setToneKind(ToneKind toneKind)
+{
+    changed = changed || toneKind != kind;
+    kind = toneKind;
+}
+
 void Generator::rewind()
 {
     readPosition = 0;
@@ -133,13 +182,29 @@ qint64 Generator::writeData(const char *data, qint64 len)
     return 0;
 }
 
+// The terms are keyed by the kind and the right ear's frequency, carrier plus beat.
 void Generator::updateTerms()
 {
     const float rightFrequency = Tone::carrierFrequency + beat;
-    if (rightFrequency != rightTermsFrequency) {
-        rightTermsFrequency = rightFrequency;
-        fillMainTerms(rightTerms, rightTermsFrequency);
+    if (kind == termsKind && rightFrequency == rightTermsFrequency)
+        return;
+    switch (kind) {
+    case ToneKind::Binaural:
+        if (termsKind != ToneKind::Binaural)
+            fillMainTerms(leftTerms, Tone::carrierFrequency);
+        fillMainTerms(rightTerms, rightFrequency);
+        break;
+    case ToneKind::Isochronic:
+        fillIsochronicTerms(leftTerms, beat);
+        rightTerms = leftTerms;
+        break;
+    case ToneKind::Monaural:
+        fillMonauralTerms(leftTerms, beat);
+        rightTerms = leftTerms;
+        break;
     }
+    termsKind = kind;
+    rightTermsFrequency = rightFrequency;
 }
 
 // The envelope changes every frame here, so these frames are computed one by one.

@@ -31,6 +31,12 @@ void TonePlayer::setSecondaryTone(bool on)
                               [generator = generator, on] { generator->setSecondaryTone(on); });
 }
 
+void TonePlayer::setToneKind(ToneKind kind)
+{
+    QMetaObject::invokeMethod(generator,
+                              [generator = generator, kind] { generator->setToneKind(kind); });
+}
+
 // Queued in the output's thread ahead of the output's own start.
 void TonePlayer::play()
 {

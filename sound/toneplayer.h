@@ -1,15 +1,17 @@
 #ifndef TONEPLAYER_H
 #define TONEPLAYER_H
 
+#include "sound/tonekind.h"
+
 #include <QObject>
 
 class Generator;
 class SoundOutput;
 
-// Plays the binaural tone (Generator) through a sound output of its own, for as long as it is told
+// Plays the beat tone (Generator) through a sound output of its own, for as long as it is told
 // to play. Every call returns at once: the generator lives in the output's thread, and the calls
-// reach it there in the order they were made. A change of beat or secondary tone is heard from the
-// tone's next fifteen-second loop on.
+// reach it there in the order they were made. A change of beat, kind or secondary tone is heard
+// from the tone's next fifteen-second loop on.
 class TonePlayer : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ public:
 public slots:
     void setBeatFrequency(int hertz);
     void setSecondaryTone(bool on);
+    void setToneKind(ToneKind kind);
     // From the first frame of a loop, with the beat and the secondary tone set by then: a change
     // made after this call is heard from the next loop on.
     void play();

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Checks the level of every ambient sound Velmora ships, as a player decodes it.
+"""Checks the level of every ambient sound Velmora ships, as a player decodes it, or of the noises
+it makes, written out as WAV files by test_noise.
 
 The sink adds the ambient sound to the tone sample by sample, so an ambient peak
 above full scale less the tone's peak (Tone::peak in sound/tone.h) makes the sum
@@ -66,9 +67,10 @@ def check(path, headroom):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     directory = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "sound", "ambient")
-    paths = sorted(glob.glob(os.path.join(directory, "*.mp3")))
+    paths = sorted(glob.glob(os.path.join(directory, "*.mp3")) +
+                   glob.glob(os.path.join(directory, "*.wav")))
     if not paths:
-        print(f"no MP3 files in {directory}")
+        print(f"no MP3 or WAV files in {directory}")
         return 1
     headroom = 32767 - tone_peak()
     if PEAK_MAX >= headroom:

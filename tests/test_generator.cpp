@@ -40,7 +40,19 @@ qint64 firstDifference(const QByteArray &a, const QByteArray &b)
     return a.size() == b.size() ? -1 : common;
 }
 
+// Whether every frame of the PCM has the same sample in both ears.
+bool sameInBothEars(const QByteArray &pcm)
+{
+    for (qint64 i = 0; i < pcm.size() / 2; i += 2) {
+        if (sampleAt(pcm, i) != sampleAt(pcm, i + 1))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+Q_DECLARE_METATYPE(ToneKind)
 
 class TestGenerator : public QObject
 {
@@ -59,6 +71,8 @@ private slots:
     void generateDataKeepsReadOffset();
     void changeIsHeardFromTheNextLoop_data();
     void changeIsHeardFromTheNextLoop();
+    void kindChangeIsHeardFromTheNextLoop_data();
+    void kindChangeIsHeardFromTheNextLoop();
 };
 
 void TestGenerator::workedValues_data()
@@ -272,6 +286,47 @@ void TestGenerator::changeIsHeardFromTheNextLoop()
     QCOMPARE(firstDifference(played.left(restOfLoop), oldLoop.mid(4 * frame, restOfLoop)),
              qint64(-1));
     QCOMPARE(firstDifference(played.mid(restOfLoop, LoopBytes), newLoop), qint64(-1));
+}
+
+void TestGenerator::kindChangeIsHeardFromTheNextLoop_data()
+{
+    QTest::addColumn<ToneKind>("from");
+    QTest::addColumn<ToneKind>("to");
+
+    QTest::newRow("binaural to isochronic") << ToneKind::Binaural << ToneKind::Isochronic;
+    QTest::newRow("isochronic to monaural") << ToneKind::Isochronic << ToneKind::Monaural;
+    QTest::newRow("monaural to binaural") << ToneKind::Monaural << ToneKind::Binaural;
+    QTest::newRow("isochronic to binaural") << ToneKind::Isochronic << ToneKind::Binaural;
+}
+
+// The rest of the loop keeps the kind it began with; the next is the new kind's, and a binaural
+// loop after another kind is again the reference tone's, byte for byte.
+void TestGenerator::kindChangeIsHeardFromTheNextLoop()
+{
+    QFETCH(ToneKind, from);
+    QFETCH(ToneKind, to);
+    const int frame = 300000;
+
+    Generator generator;
+    generator.setBeatFrequency(8);
+    generator.setSecondaryTone(true);
+    generator.setToneKind(from);
+    generator.rewind();
+    const QByteArray oldLoop = readBytes(generator, LoopBytes);
+    readBytes(generator, 4 * qint64(frame));
+    generator.setToneKind(to);
+    QCOMPARE(generator.toneKind(), to);
+    const QByteArray restOfLoop = readBytes(generator, 4 * qint64(LoopFrames - frame));
+    const QByteArray newLoop = readBytes(generator, LoopBytes);
+
+    QCOMPARE(firstDifference(restOfLoop, oldLoop.mid(4 * frame)), qint64(-1));
+    QCOMPARE(sameInBothEars(oldLoop), from != ToneKind::Binaural);
+    QCOMPARE(sameInBothEars(newLoop), to != ToneKind::Binaural);
+    if (to == ToneKind::Binaural)
+        QCOMPARE(firstDifference(newLoop, ReferenceTone::loop(396, 8, true, NativeOrder)),
+                 qint64(-1));
+    else
+        QVERIFY(firstDifference(newLoop, oldLoop) != -1);
 }
 
 QTEST_APPLESS_MAIN(TestGenerator)

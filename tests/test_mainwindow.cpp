@@ -10,10 +10,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(Colour)
+Q_DECLARE_METATYPE(ToneKind)
 
 // The main window as a user first meets it: its fixed form and the program buttons.
 class TestMainWindow : public QObject
@@ -21,6 +23,7 @@ class TestMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -32,6 +35,8 @@ private slots:
     void initialState();
     void programButtons_data();
     void programButtons();
+    void soundMenuChoosesTheToneKind_data();
+    void soundMenuChoosesTheToneKind();
 
 private:
     template<typename T> T *part(const char *name = nullptr) const
@@ -39,9 +44,17 @@ private:
         return WindowParts::child<T>(window, name);
     }
 
+    QTemporaryDir configHome;
     SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
 };
+
+// The settings the window keeps go to a folder of the test's own.
+void TestMainWindow::initTestCase()
+{
+    QVERIFY(configHome.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(configHome.path()));
+}
 
 void TestMainWindow::init()
 {
@@ -67,9 +80,10 @@ void TestMainWindow::windowProperties()
     QCOMPARE(window->minimumSize(), QSize(560, 490));
     QCOMPARE(window->maximumSize(), QSize(560, 490));
     QCOMPARE(window->menuBar()->objectName(), QStringLiteral("menuBar"));
-    // The one menu: the user's own programs.
-    QCOMPARE(window->menuBar()->actions().size(), 1);
-    QCOMPARE(window->menuBar()->actions().first()->text(), QStringLiteral("&Programs"));
+    // The user's own programs, then the kind of tone.
+    QCOMPARE(window->menuBar()->actions().size(), 2);
+    QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Programs"));
+    QCOMPARE(window->menuBar()->actions().at(1)->text(), QStringLiteral("Sound"));
     QCOMPARE(window->statusBar()->objectName(), QStringLiteral("statusBar"));
     QVERIFY(window->statusBar()->currentMessage().isEmpty());
     QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("centralWidget"));
@@ -153,7 +167,8 @@ void TestMainWindow::widgetTree()
 void TestMainWindow::comboBoxItems_data()
 {
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("comboBox") << QStringList {"Pink Noise", "Water", "Rain", "Lullaby", "None"};
+    QTest::newRow("comboBox") << QStringList {"Pink Noise",  "Water",       "Rain", "Lullaby",
+                                              "Brown Noise", "White Noise", "None"};
     QStringList hours;
     for (int h = 0; h <= 12; ++h)
         hours << QStringLiteral("%1 h").arg(h);
@@ -278,6 +293,49 @@ void TestMainWindow::programButtons()
     QVERIFY(program->startColour == colours[0]);
     QVERIFY(program->plateauColour == colours[1]);
     QVERIFY(program->endColour == colours[2]);
+}
+
+void TestMainWindow::soundMenuChoosesTheToneKind_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<ToneKind>("kind");
+    QTest::addColumn<QString>("saved");
+
+    QTest::newRow("isochronic") << 1 << ToneKind::Isochronic << "isochronic";
+    QTest::newRow("monaural") << 2 << ToneKind::Monaural << "monaural";
+    QTest::newRow("binaural again") << 0 << ToneKind::Binaural << "binaural";
+}
+
+// The menu offers the kinds as one choice; the choice goes to the player and into the settings
+// file, and the next window starts with it.
+void TestMainWindow::soundMenuChoosesTheToneKind()
+{
+    QFETCH(int, choice);
+    QFETCH(ToneKind, kind);
+    QFETCH(QString, saved);
+
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("soundMenu"));
+    QVERIFY(menu);
+    QStringList labels;
+    for (QAction *action : menu->actions())
+        labels << action->text();
+    QCOMPARE(labels,
+             (QStringList {"Binaural Beat (Headphones)", "Isochronic Pulses (Speakers)",
+                           "Monaural Beat (Speakers)"}));
+    menu->actions().at(choice)->trigger();
+    QCOMPARE(sessionPlayer->toneKind(), kind);
+    for (int i = 0; i < menu->actions().size(); ++i)
+        QCOMPARE(menu->actions().at(i)->isChecked(), i == choice);
+
+    QFile file(configHome.filePath("velmora/velmora.conf"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY2(file.readAll().contains("tone=" + saved.toLatin1()), "not in the settings file");
+
+    cleanup();
+    init();
+    QCOMPARE(sessionPlayer->toneKind(), kind);
+    menu = window->findChild<QMenu *>(QStringLiteral("soundMenu"));
+    QVERIFY(menu->actions().at(choice)->isChecked());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <numeric>
 #include <sndfile.h>
 
 namespace {
@@ -151,6 +152,8 @@ private slots:
     void planFollowsTheSession();
     void toneIsTheWindowsLoops();
     void ambientLoopsSeamlesslyWithoutClipping();
+    void toneKindsAsTheEarHearsThem_data();
+    void toneKindsAsTheEarHearsThem();
     void formatsOpenAgain_data();
     void formatsOpenAgain();
     void errorsLeaveNoFile_data();
@@ -305,6 +308,116 @@ void TestRender::ambientLoopsSeamlesslyWithoutClipping()
     }
     QVERIFY2(loudest < 32767 && quietest > -32768,
              qPrintable(QStringLiteral("peaks %1 and %2").arg(quietest).arg(loudest)));
+}
+
+namespace {
+
+// One ear's loudness every 20 ms: shorter than a pulse of any program's beat, long enough to
+// smooth the carrier's own cycles.
+QVector<double> envelopeOf(const Sound &sound, int channel, qint64 firstFrame, qint64 frames)
+{
+    const int window = framesPerSecond / 50;
+    QVector<double> envelope;
+    for (qint64 start = firstFrame; start + window <= firstFrame + frames; start += window) {
+        double sum = 0;
+        for (qint64 i = start; i < start + window; ++i) {
+            const double sample = sound.samples[int(2 * i + channel)];
+            sum += sample * sample;
+        }
+        envelope << std::sqrt(sum / window);
+    }
+    return envelope;
+}
+
+// The frequency, in steps of 0.05 Hz from 0.5 to 25 Hz, at which the envelope swings the most:
+// a plain discrete Fourier sum at each.
+double strongestSwing(const QVector<double> &envelope, double samplesPerSecond)
+{
+    const double mean = std::accumulate(envelope.begin(), envelope.end(), 0.0) / envelope.size();
+    double best = 0;
+    double bestPower = -1;
+    for (double frequency = 0.5; frequency <= 25; frequency += 0.05) {
+        double re = 0;
+        double im = 0;
+        for (int i = 0; i < envelope.size(); ++i) {
+            const double angle = 6.283185307179586 * frequency * i / samplesPerSecond;
+            re += (envelope[i] - mean) * std::cos(angle);
+            im += (envelope[i] - mean) * std::sin(angle);
+        }
+        if (re * re + im * im > bestPower) {
+            bestPower = re * re + im * im;
+            best = frequency;
+        }
+    }
+    return best;
+}
+
+} // namespace
+
+void TestRender::toneKindsAsTheEarHearsThem_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("sameInBothEars");
+    QTest::addColumn<bool>("pulsesAtTheBeat");
+
+    QTest::newRow("binaural") << "binaural" << false << false;
+    QTest::newRow("isochronic") << "isochronic" << true << true;
+    QTest::newRow("monaural") << "monaural" << true << true;
+}
+
+// Each kind of tone over a whole session, measured from the file alone: whether both ears hear
+// the same, and whether each ear's loudness swings at the beat (3 Hz in Deep Sleep's plateau) or
+// holds still, as a binaural tone's does. No sample steps further than the tone's steepest sine
+// could (a click would), and none goes past the tone's peak.
+void TestRender::toneKindsAsTheEarHearsThem()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, sameInBothEars);
+    QFETCH(bool, pulsesAtTheBeat);
+
+    const QString output = freshFolder(kind) + "/deep-sleep.wav";
+    const Run run =
+        render({"--program", "Deep Sleep", "--ambient", "none", "--tone", kind, output});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const Sound sound = readSound(output);
+    QCOMPARE(sound.frames(), fiveMinuteFrames);
+
+    bool same = true;
+    int steepestStep = 0;
+    int loudest = 0;
+    for (qint64 frame = 0; frame < sound.frames(); ++frame) {
+        const int left = sound.samples[int(2 * frame)];
+        const int right = sound.samples[int(2 * frame + 1)];
+        same = same && left == right;
+        loudest = qMax(loudest, qMax(qAbs(left), qAbs(right)));
+        if (frame > 0) {
+            steepestStep = qMax(steepestStep, qAbs(left - sound.samples[int(2 * frame - 2)]));
+            steepestStep = qMax(steepestStep, qAbs(right - sound.samples[int(2 * frame - 1)]));
+        }
+    }
+    QCOMPARE(same, sameInBothEars);
+    QVERIFY2(loudest <= Tone::peak, qPrintable(QString::number(loudest)));
+    // A sine of amplitude A at f steps at most A·2πf per second: the main tone at 0.7 of full
+    // scale and at most 396 + 20 Hz, the secondary tone at 0.1 and 528 Hz. A quarter more leaves
+    // room for a pulse's edges, which a click would far exceed.
+    const double twoPiPerFrame = 6.283185307179586 / framesPerSecond;
+    const double sinesSteepest =
+        32767 * (0.7 * (396 + 20) * twoPiPerFrame + 0.1 * 528 * twoPiPerFrame);
+    QVERIFY2(steepestStep <= 1.25 * sinesSteepest,
+             qPrintable(QStringLiteral("a step of %1").arg(steepestStep)));
+
+    // Loop 8, 120 s to 135 s, is in the plateau at 3 Hz; its middle is clear of its fades.
+    const qint64 first = 8 * qint64(loopFrames) + 2 * framesPerSecond;
+    const QVector<double> envelope = envelopeOf(sound, 0, first, 11LL * framesPerSecond);
+    const auto [low, high] = std::minmax_element(envelope.begin(), envelope.end());
+    const double swing = (*high - *low) / (*high + *low);
+    if (pulsesAtTheBeat) {
+        QVERIFY2(swing > 0.6, qPrintable(QString::number(swing)));
+        QVERIFY2(qAbs(strongestSwing(envelope, 50) - 3) < 0.1,
+                 qPrintable(QString::number(strongestSwing(envelope, 50))));
+    } else {
+        QVERIFY2(swing < 0.1, qPrintable(QString::number(swing)));
+    }
 }
 
 void TestRender::formatsOpenAgain_data()

@@ -11,6 +11,7 @@ using RenderOptions::OutputFormat;
 Q_DECLARE_METATYPE(CommandLine::Action)
 Q_DECLARE_METATYPE(OutputFormat)
 Q_DECLARE_METATYPE(AmbientSound)
+Q_DECLARE_METATYPE(ToneKind)
 
 // velmora-render's command line and the arithmetic around a render, value by value.
 class TestRenderOptions : public QObject
@@ -24,6 +25,8 @@ private slots:
     void lengths();
     void ambients_data();
     void ambients();
+    void tones_data();
+    void tones();
     void formats_data();
     void formats();
     void commandLines_data();
@@ -32,6 +35,8 @@ private slots:
     void programListHasTheUsersPrograms();
     void userSessions_data();
     void userSessions();
+    void textsNameTheTablesChoices_data();
+    void textsNameTheTablesChoices();
     void colourNames_data();
     void colourNames();
     void progressLines_data();
@@ -115,6 +120,8 @@ void TestRenderOptions::ambients_data()
     QTest::newRow("water") << "water" << true << AmbientSound::Water;
     QTest::newRow("rain") << "Rain" << true << AmbientSound::Rain;
     QTest::newRow("lullaby") << "LULLABY" << true << AmbientSound::Lullaby;
+    QTest::newRow("brown") << "brown" << true << AmbientSound::BrownNoise;
+    QTest::newRow("white") << "White" << true << AmbientSound::WhiteNoise;
     QTest::newRow("none") << "none" << true << AmbientSound::None;
     QTest::newRow("unknown") << "pinknoise" << false << AmbientSound::None;
 }
@@ -128,6 +135,27 @@ void TestRenderOptions::ambients()
     QCOMPARE(found.has_value(), known);
     if (known)
         QCOMPARE(*found, sound);
+}
+
+void TestRenderOptions::tones_data()
+{
+    QTest::addColumn<QStringList>("toneArguments");
+    QTest::addColumn<ToneKind>("kind");
+
+    QTest::newRow("none given") << QStringList() << ToneKind::Binaural;
+    QTest::newRow("binaural") << QStringList {"--tone", "binaural"} << ToneKind::Binaural;
+    QTest::newRow("isochronic") << QStringList {"--tone", "Isochronic"} << ToneKind::Isochronic;
+    QTest::newRow("monaural") << QStringList {"--tone=MONAURAL"} << ToneKind::Monaural;
+}
+
+void TestRenderOptions::tones()
+{
+    QFETCH(QStringList, toneArguments);
+    QFETCH(ToneKind, kind);
+    const CommandLine line =
+        RenderOptions::parse(QStringList {"--program", "1"} + toneArguments + QStringList {"-"});
+    QCOMPARE(line.action, CommandLine::Action::Render);
+    QCOMPARE(line.request.tone, kind);
 }
 
 void TestRenderOptions::formats_data()
@@ -196,7 +224,13 @@ void TestRenderOptions::commandLines_data()
         << "length \"1h\" is not allowed: 5m to 12h55m";
     QTest::newRow("unknown ambient")
         << QStringList {"--program", "1", "--ambient", "sea", "out.wav"} << error
-        << "unknown ambient sound \"sea\": use pink, water, rain, lullaby or none";
+        << "unknown ambient sound \"sea\": use pink, water, rain, lullaby, brown, white or none";
+    QTest::newRow("unknown tone")
+        << QStringList {"--program", "1", "--tone", "stereo", "out.wav"} << error
+        << "unknown kind of tone \"stereo\": use binaural, isochronic or monaural";
+    QTest::newRow("tone without its value")
+        << QStringList {"--program", "1", "out.wav", "--tone"} << error
+        << "--tone needs one of binaural, isochronic or monaural";
     QTest::newRow("unknown format") << QStringList {"--program", "1", "out.aiff"} << error
                                     << "unknown output format \"out.aiff\"";
     QTest::newRow("no output") << QStringList {"--program", "1"} << error << "no output file";
@@ -321,6 +355,70 @@ void TestRenderOptions::userSessions()
     for (const PlannedStage &stage : session.stages)
         lengths.append(stage.lengthSeconds);
     QCOMPARE(lengths, stageLengths);
+}
+
+namespace {
+
+// The manual page's text as man shows it, near enough to find the choices in: each macro line
+// without its macro and with its arguments run together (as .BR and .RB print them), "\-" as
+// "-", lines joined by a space.
+QString manualText()
+{
+    QFile file(QStringLiteral(VELMORA_RENDER_MANUAL));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    static const QRegularExpression argument(QStringLiteral("\"([^\"]*)\"|(\\S+)"));
+    QStringList lines;
+    for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        line.replace(QLatin1String("\\-"), QLatin1String("-"));
+        if (!line.startsWith(QLatin1Char('.'))) {
+            lines << line;
+            continue;
+        }
+        QString joined;
+        QRegularExpressionMatchIterator match = argument.globalMatch(line.section(' ', 1));
+        while (match.hasNext()) {
+            const QRegularExpressionMatch next = match.next();
+            joined += next.hasCaptured(1) ? next.captured(1) : next.captured(2);
+        }
+        lines << joined;
+    }
+    return lines.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+void TestRenderOptions::textsNameTheTablesChoices_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("fragment");
+    QTest::addColumn<int>("times");
+
+    const QString ambientOption = "--ambient " + RenderOptions::ambientChoices();
+    const QString ambientFiles = "Resources/{" + RenderOptions::ambientFiles() + "}";
+    const QString toneOption = "--tone " + RenderOptions::toneChoices();
+    const QString help = RenderOptions::helpText();
+    const QString manual = manualText();
+    QVERIFY(!manual.isEmpty());
+    QTest::newRow("help: --ambient") << help << ambientOption << 2;
+    QTest::newRow("help: files") << help << ambientFiles << 1;
+    QTest::newRow("manual: --ambient") << manual << ambientOption << 2;
+    QTest::newRow("manual: files") << manual << ambientFiles << 1;
+    QTest::newRow("help: --tone") << help << toneOption << 2;
+    QTest::newRow("manual: --tone") << manual << toneOption << 2;
+}
+
+// The window's box and velmora-render's texts come from the table of sounds; the manual page is
+// written by hand and must say the same.
+void TestRenderOptions::textsNameTheTablesChoices()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, fragment);
+    QFETCH(int, times);
+    QVERIFY2(
+        text.count(fragment) == times,
+        qPrintable(
+            QStringLiteral("\"%1\" is not %2 times in:\n%3").arg(fragment).arg(times).arg(text)));
 }
 
 void TestRenderOptions::colourNames_data()

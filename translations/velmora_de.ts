@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Ohne</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Braunes Rauschen</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Weißes Rauschen</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>„%1“ in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Klang</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Restzeit: %1 – Esc zum Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Binauraler Beat (Kopfhörer)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Isochrone Pulse (Lautsprecher)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Monauraler Beat (Lautsprecher)</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Ninguno</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Ruido marrón</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruido blanco</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>¿Mover «%1» a la papelera?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Tiempo restante: %1 – Esc para salir</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Pulso binaural (auriculares)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Pulsos isocrónicos (altavoces)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Pulso monoaural (altavoces)</translation>
     </message>
 </context>
 <context>

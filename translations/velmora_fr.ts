@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Aucun</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Bruit brun</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Bruit blanc</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>Mettre « %1 » à la corbeille ?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Temps restant&#xa0;: %1 – Échap pour quitter</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Battement binaural (casque)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Impulsions isochrones (haut-parleurs)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Battement monaural (haut-parleurs)</translation>
     </message>
 </context>
 <context>

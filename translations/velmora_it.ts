@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Nessuno</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Rumore marrone</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Rumore bianco</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>Spostare «%1» nel cestino?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Tempo rimanente: %1 – Esc per uscire</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Battimento binaurale (cuffie)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Impulsi isocronici (altoparlanti)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Battimento monoaurale (altoparlanti)</translation>
     </message>
 </context>
 <context>

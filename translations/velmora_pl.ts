@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Brak</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Szum brązowy</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Szum biały</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>Przenieść „%1” do kosza?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Pozostały czas: %1 – Esc, aby wyjść</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Dudnienie binauralne (słuchawki)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Impulsy izochroniczne (głośniki)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Dudnienie monauralne (głośniki)</translation>
     </message>
 </context>
 <context>

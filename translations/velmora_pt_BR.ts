@@ -30,6 +30,14 @@
         <source>None</source>
         <translation>Nenhum</translation>
     </message>
+    <message>
+        <source>Brown Noise</source>
+        <translation>Ruído marrom</translation>
+    </message>
+    <message>
+        <source>White Noise</source>
+        <translation>Ruído branco</translation>
+    </message>
 </context>
 <context>
     <name>BeatPlot</name>
@@ -318,6 +326,10 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Move &quot;%1&quot; to the trash?</source>
         <translation>Mover “%1” para a lixeira?</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
     </message>
     <message>
         <source>Programs</source>
@@ -643,6 +655,21 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Time Left: %1 Press esc to exit visualizer</source>
         <translation>Tempo restante: %1 – Esc para sair</translation>
+    </message>
+</context>
+<context>
+    <name>ToneKind</name>
+    <message>
+        <source>Binaural Beat (Headphones)</source>
+        <translation>Batida binaural (fones de ouvido)</translation>
+    </message>
+    <message>
+        <source>Isochronic Pulses (Speakers)</source>
+        <translation>Pulsos isocrônicos (alto-falantes)</translation>
+    </message>
+    <message>
+        <source>Monaural Beat (Speakers)</source>
+        <translation>Batida monaural (alto-falantes)</translation>
     </message>
 </context>
 <context>
