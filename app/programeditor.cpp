@@ -1,7 +1,9 @@
 #include "app/programeditor.h"
 #include "ui_programeditor.h"
 
+#include <QHeaderView>
 #include <QPushButton>
+#include <QStyle>
 
 ProgramEditor::ProgramEditor(const ProgramDefinition &program, int sessionSeconds, QWidget *parent)
     : QDialog(parent)
@@ -18,7 +20,7 @@ ProgramEditor::ProgramEditor(const ProgramDefinition &program, int sessionSecond
     ui->stagesTable->setRowCount(program.stages.size());
     for (int row = 0; row < program.stages.size(); ++row)
         setRow(row, program.stages[row]);
-    ui->stagesTable->resizeColumnsToContents();
+    fitStagesTable();
 
     connect(ui->nameEdit, &QLineEdit::textChanged, this, &ProgramEditor::check);
     connect(ui->descriptionEdit, &QPlainTextEdit::textChanged, this, &ProgramEditor::check);
@@ -32,6 +34,26 @@ ProgramEditor::ProgramEditor(const ProgramDefinition &program, int sessionSecond
 }
 
 ProgramEditor::~ProgramEditor() = default;
+
+// The description gets a few lines and the table all its columns, at any font size; the rest of
+// the height goes to the stages.
+void ProgramEditor::fitStagesTable()
+{
+    const int line = fontMetrics().lineSpacing();
+    ui->descriptionEdit->setMaximumHeight(4 * line + 2 * ui->descriptionEdit->frameWidth());
+    QTableWidget *table = ui->stagesTable;
+    // Wide enough for the longest colour name and its swatch in every colour column.
+    table->resizeColumnsToContents();
+    const int colourWidth = fontMetrics().horizontalAdvance(QStringLiteral("#000000 magenta"));
+    for (const Column column : {ColourFromColumn, ColourToColumn})
+        table->setColumnWidth(column, std::max(table->columnWidth(column), colourWidth));
+    int width = table->verticalHeader()->sizeHint().width() + 2 * table->frameWidth() +
+        table->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    for (int column = 0; column < table->columnCount(); ++column)
+        width += table->columnWidth(column);
+    table->setMinimumWidth(width);
+    table->setMinimumHeight(8 * table->verticalHeader()->defaultSectionSize());
+}
 
 ProgramDefinition ProgramEditor::program() const
 {

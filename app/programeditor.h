@@ -35,6 +35,7 @@ public:
     enum Column { LengthColumn, BeatFromColumn, BeatToColumn, ColourFromColumn, ColourToColumn };
 
 private:
+    void fitStagesTable();
     void addStage();
     void removeStage();
     void moveStage(int by);
