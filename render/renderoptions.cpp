@@ -260,8 +260,8 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
         if (number)
             request.programNumber = *number;
         else if (isNumber)
-            return failed(QStringLiteral("unknown program \"%1\": give a name, or a number 1 to "
-                                         "%2, from velmora-render --list")
+            return failed(QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
+                                         "from velmora-render --list")
                               .arg(programText)
                               .arg(ProgramCatalogue::count));
         else
@@ -322,7 +322,7 @@ RenderOptions::UserSession RenderOptions::userSession(const Request &request,
     } else if (const UserProgram *found = library.findByName(request.userProgram)) {
         program = found->program;
     } else {
-        session.error = QStringLiteral("unknown program \"%1\": give a name, or a number 1 to %2, "
+        session.error = QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
                                        "from velmora-render --list")
                             .arg(request.userProgram)
                             .arg(ProgramCatalogue::count);

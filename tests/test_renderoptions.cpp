@@ -323,7 +323,7 @@ void TestRenderOptions::userSessions_data()
         << QStringList {"--program", "Evening Wind-Down", "--duration", "25m", "a.wav"}
         << QList<int>() << "Evening Wind-Down: This program needs at least 30 min.";
     QTest::newRow("unknown name") << QStringList {"--program", "Nap", "a.wav"} << QList<int>()
-                                  << "unknown program \"Nap\": give a name, or a number 1 to 11";
+                                  << "unknown program \"Nap\": give a name or a number 1 to 11";
     QTest::newRow("a bad file by name is not a program")
         << QStringList {"--program", "Bad", "a.wav"} << QList<int>() << "unknown program \"Bad\"";
     QTest::newRow("bad file") << QStringList {"--program-file", "FOLDER/bad.velmora", "a.wav"}
