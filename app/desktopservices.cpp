@@ -14,10 +14,7 @@ void connectDesktopServices(SessionPlayer &player, MainWindow &window, MprisServ
 {
     QObject::connect(&window, &MainWindow::programSelected, &mpris,
                      &MprisService::setSelectedProgram);
-    QObject::connect(
-        &player, &SessionPlayer::started, &mpris, [&mpris](const Program &program, int seconds) {
-            mpris.setSessionStarted(ProgramCatalogue::translatedName(program), seconds);
-        });
+    QObject::connect(&player, &SessionPlayer::started, &mpris, &MprisService::setSessionStarted);
     QObject::connect(&player, &SessionPlayer::stopped, &mpris, &MprisService::setSessionStopped);
     QObject::connect(&mpris, &MprisService::playRequested, &window, &MainWindow::play);
     QObject::connect(&mpris, &MprisService::stopRequested, &player, &SessionPlayer::stop);

@@ -218,7 +218,7 @@ int runSession(SessionPlayer &player, MainWindow &window, bool screenShown, int 
 
     // The session is ticked here, on its own kind of timer, with stamps just before and just
     // after each tick; the window's connections to the session stay as they are.
-    session->setSelfTicking(false);
+    player.setSelfTicking(false);
     QTimer ticker;
     ticker.setTimerType(Qt::PreciseTimer);
     QObject::connect(&ticker, &QTimer::timeout, &window, [&] {
@@ -228,7 +228,7 @@ int runSession(SessionPlayer &player, MainWindow &window, bool screenShown, int 
             tickStart.append(clock.nsecsElapsed());
             tickWaited.append(runQueue.nanoseconds());
         }
-        session->tick();
+        player.tick();
         if (recording)
             tickEnd.append(clock.nsecsElapsed());
     });

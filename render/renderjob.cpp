@@ -58,28 +58,20 @@ int fail(const QString &message)
     return RenderJob::failed;
 }
 
-QString summary(const RenderOptions::Request &request, const SessionRenderer &renderer,
-                const AudioFileWriter &writer)
+QString summary(const RenderOptions::Request &request, const QString &programName,
+                const SessionRenderer &renderer, const AudioFileWriter &writer)
 {
     const QString where =
         request.output == QLatin1String("-") ? QStringLiteral("standard output") : request.output;
     return QStringLiteral("velmora-render: wrote %1: %2, %3 of %4, %5 %6 kHz stereo")
         .arg(where, Progress::sizeText(writer.size()),
-             RenderOptions::clockText(renderer.totalFrames() / Tone::framesPerSecond),
-             QLatin1String(ProgramCatalogue::program(request.programNumber).name),
+             RenderOptions::clockText(renderer.totalFrames() / Tone::framesPerSecond), programName,
              QLatin1String(RenderOptions::formatName(request.format)))
         .arg(writer.outputRate() / 1000.0);
 }
 
-} // namespace
-
-void RenderJob::stopOnSignals()
-{
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
-}
-
-int RenderJob::run(const RenderOptions::Request &request)
+int render(const RenderOptions::Request &request, const QString &programName,
+           const SessionPlan &plan)
 {
     AmbientLoop ambient;
     if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(request.ambient)) {
@@ -91,8 +83,6 @@ int RenderJob::run(const RenderOptions::Request &request)
             return fail(error);
     }
 
-    const SessionPlan plan =
-        SessionPlan::of(ProgramCatalogue::program(request.programNumber), request.seconds);
     SessionRenderer renderer(plan, request.secondaryTone, request.tone,
                              ambient.isEmpty() ? nullptr : &ambient);
 
@@ -120,12 +110,33 @@ int RenderJob::run(const RenderOptions::Request &request)
         return fail(error);
 
     if (!request.quiet) {
-        std::fprintf(stderr, "%s\n", summary(request, renderer, writer).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     summary(request, programName, renderer, writer).toLocal8Bit().constData());
         if (renderer.saturatedSamples() > 0)
             std::fprintf(stderr,
                          "velmora-render: warning: tone and ambient sound went past full scale "
                          "in %lld samples, which were held at full scale\n",
                          static_cast<long long>(renderer.saturatedSamples()));
     }
-    return succeeded;
+    return RenderJob::succeeded;
+}
+
+} // namespace
+
+void RenderJob::stopOnSignals()
+{
+    std::signal(SIGINT, requestStop);
+    std::signal(SIGTERM, requestStop);
+}
+
+int RenderJob::run(const RenderOptions::Request &request)
+{
+    const Program &program = ProgramCatalogue::program(request.programNumber);
+    return render(request, QLatin1String(program.name), SessionPlan::of(program, request.seconds));
+}
+
+int RenderJob::run(const RenderOptions::Request &request, const QString &programName,
+                   const StagePlan &stages)
+{
+    return render(request, programName, SessionPlan::of(stages));
 }

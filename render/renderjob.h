@@ -2,6 +2,9 @@
 #define RENDERJOB_H
 
 #include "render/renderoptions.h"
+#include "session/stageplan.h"
+
+#include <QString>
 
 // One run of velmora-render for a request that parsed: loads the ambient sound, plans the
 // session, renders it into the writer and reports. Returns the process's exit status.
@@ -10,7 +13,11 @@ namespace RenderJob {
 constexpr int succeeded = 0;
 constexpr int failed = 2;
 
+// The built-in program of request.programNumber.
 int run(const RenderOptions::Request &request);
+// A plan of stages fitted to request.seconds, named `programName` in the summary; the request's
+// program number is not read.
+int run(const RenderOptions::Request &request, const QString &programName, const StagePlan &stages);
 
 // An interrupt or termination signal ends the render at the next piece, without a file, with the
 // shell's status for that signal: 128 + its number.

@@ -5,37 +5,36 @@
 
 namespace {
 
-// The session's clocks read this while a plan is made: its ticks come as fast as they can, each
-// 20 ms later in the session's time.
-qint64 virtualNowMs = 0;
-
-qint64 virtualNow()
+SessionPlan planOf(Session &session)
 {
-    return virtualNowMs;
+    SessionPlan plan;
+    const qint64 loopMs = Tone::loopSeconds * 1000;
+    qint64 moment = 0;
+    plan.loopBeats << session.beatFrequency();
+    while (session.isRunning()) {
+        moment += Session::tickIntervalMs;
+        session.advanceTo(moment);
+        if (plan.endingMs == 0 && session.secondsLeft() < 1)
+            plan.endingMs = moment;
+        if (session.isRunning() && moment % loopMs == 0)
+            plan.loopBeats << session.beatFrequency();
+    }
+    plan.lengthMs = moment;
+    return plan;
 }
 
 } // namespace
 
 SessionPlan SessionPlan::of(const Program &program, int totalSeconds)
 {
-    SessionClock::setTimeSource(virtualNow);
-    virtualNowMs = 0;
     Session session;
-    session.setSelfTicking(false);
     session.start(program, totalSeconds, false);
+    return planOf(session);
+}
 
-    SessionPlan plan;
-    const qint64 loopMs = Tone::loopSeconds * 1000;
-    plan.loopBeats << session.beatFrequency();
-    while (session.isRunning()) {
-        virtualNowMs += Session::tickIntervalMs;
-        session.tick();
-        if (plan.endingMs == 0 && session.secondsLeft() < 1)
-            plan.endingMs = virtualNowMs;
-        if (session.isRunning() && virtualNowMs % loopMs == 0)
-            plan.loopBeats << session.beatFrequency();
-    }
-    plan.lengthMs = virtualNowMs;
-    SessionClock::setTimeSource(nullptr);
-    return plan;
+SessionPlan SessionPlan::of(const StagePlan &stages)
+{
+    Session session;
+    session.start(QString(), stages, false);
+    return planOf(session);
 }

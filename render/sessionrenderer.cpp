@@ -31,7 +31,7 @@ const QVector<qint16> &SessionRenderer::renderNext()
     // The read position is at the loop's first frame again after each whole loop; the rewind
     // there makes the generator take the loop's beat, as the player's does at the loop's end.
     if (frameInLoop == 0) {
-        generator.setBeatFrequency(float(plan.loopBeats.at(int(loop))));
+        generator.setBeatFrequency(plan.loopBeats.at(int(loop)));
         generator.rewind();
     }
     generator.readData(reinterpret_cast<char *>(samples.data()),

@@ -1,5 +1,7 @@
 #include "session/programcatalogue.h"
 
+#include "session/timeline.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -119,4 +121,17 @@ QString ProgramCatalogue::translatedName(const Program &program)
 QString ProgramCatalogue::translatedDescription(const Program &program)
 {
     return QCoreApplication::translate("ProgramCatalogue", program.description);
+}
+
+StagePlan ProgramCatalogue::stagePlan(const Program &program, int totalSeconds)
+{
+    const Timeline::StageLengths lengths = Timeline::stageLengthsFor(totalSeconds);
+    const float start = float(program.startFrequency);
+    const float plateau = float(program.plateauFrequency);
+    const float end = float(program.endFrequency);
+    return {
+        {lengths.rampLength, start, plateau, program.startColour, program.plateauColour},
+        {lengths.plateauLength, plateau, plateau, program.plateauColour, program.plateauColour},
+        {lengths.rampLength, plateau, end, program.plateauColour, program.endColour},
+    };
 }

@@ -2,6 +2,7 @@
 #define PROGRAMCATALOGUE_H
 
 #include "session/colour.h"
+#include "session/stageplan.h"
 
 #include <QString>
 
@@ -35,6 +36,10 @@ const char *colourName(const Colour &colour);
 // shows them. The English name stays the program's name on velmora-render's command line.
 QString translatedName(const Program &program);
 QString translatedDescription(const Program &program);
+
+// The program's three stages for a session of `totalSeconds` (Timeline::stageLengthsFor): a ramp
+// from its start values to its plateau, the plateau held, and a ramp to its end values.
+StagePlan stagePlan(const Program &program, int totalSeconds);
 
 } // namespace ProgramCatalogue
 

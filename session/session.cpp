@@ -2,38 +2,49 @@
 
 #include "session/timeline.h"
 
+#include <cmath>
+
 Session::Session(QObject *parent)
     : QObject(parent)
 {
-    ticker.setTimerType(Qt::PreciseTimer);
-    connect(&ticker, &QTimer::timeout, this, &Session::tick);
 }
 
 void Session::start(const Program &program, int totalSeconds, bool secondaryTone)
 {
-    currentProgram = &program;
-    sessionSeconds = totalSeconds;
+    begin(&program, ProgramCatalogue::translatedName(program),
+          ProgramCatalogue::stagePlan(program, totalSeconds), Rule::BuiltIn, secondaryTone);
+}
+
+void Session::start(const QString &programName, const StagePlan &plan, bool secondaryTone)
+{
+    Q_ASSERT(!plan.isEmpty());
+    begin(nullptr, programName, plan, Rule::Planned, secondaryTone);
+}
+
+void Session::begin(const Program *builtIn, const QString &programName, const StagePlan &plan,
+                    Rule stageRule, bool secondaryTone)
+{
+    builtInProgram = builtIn;
+    name = programName;
+    stages = plan;
+    rule = stageRule;
+    sessionSeconds = 0;
+    for (const PlannedStage &planned : plan)
+        sessionSeconds += planned.lengthSeconds;
     setSecondaryTone(secondaryTone);
 
-    const Timeline::StageLengths lengths = Timeline::stageLengthsFor(totalSeconds);
-    rampSeconds = lengths.rampLength;
-    plateauSeconds = lengths.plateauLength;
-    stageSeconds = rampSeconds;
-    rampFromFrequency = program.startFrequency;
-    rampToFrequency = program.plateauFrequency;
-    rampFromColour = program.startColour;
-    rampToColour = program.plateauColour;
-    beat = program.startFrequency;
+    // The first beat is told even when it is the last session's: a new session starts its tone.
+    beat = plan.first().beatFrom;
     emit beatFrequencyChanged(beat);
-    setStage(Stage::FirstRamp);
+    nowMs = 0;
+    flashStartedMs = 0;
+    currentStage = 0;
+    enterStage(1);
 
-    stageClock.start();
-    sessionClock.start();
-    flashClock.start();
     running = true;
-    timeLeft = totalSeconds;
+    endingTold = false;
+    timeLeft = sessionSeconds;
     emit timeLeftChanged(timeLeft);
-    scheduleNextTick();
 }
 
 void Session::stop()
@@ -41,7 +52,6 @@ void Session::stop()
     if (!running)
         return;
     running = false;
-    ticker.stop();
     emit stopped();
 }
 
@@ -51,88 +61,71 @@ void Session::setSecondaryTone(bool on)
     emit secondaryToneChanged(on);
 }
 
-// The order of the steps is part of the result: the flash fades at the beat of the last tick, and
-// the colour mixes at the fraction read before a stage change.
-void Session::tick()
+// The order of the steps is part of the result: the flash fades at the beat of the last moment,
+// and a built-in program's colour mixes at the fraction read before a stage change.
+void Session::advanceTo(qint64 ms)
 {
-    if (!running)
+    if (!running || ms < nowMs)
         return;
+    nowMs = ms;
 
-    const float fraction = Timeline::rampFraction(stageClock.elapsed(), stageSeconds);
+    float fraction = fractionAt(ms);
 
-    const qint64 flashElapsed = flashClock.elapsed();
-    const Timeline::FlashStep step =
-        Timeline::flashStep(flashElapsed, flashClock.elapsed(), float(beat), fade);
+    const Timeline::FlashStep step = Timeline::flashStep(ms - flashStartedMs, beat, fade);
     flash = step.level;
     if (step.turn) {
-        flashClock.restart();
+        flashStartedMs = ms;
         fade = fade == Fade::In ? Fade::Out : Fade::In;
     }
 
     setBeatFrequency(beatAt(fraction));
 
-    if (stageOverAt(stageClock.elapsed()))
-        changeStage();
+    if (rule == Rule::BuiltIn) {
+        if (stageOverAt(ms))
+            changeStage();
+    } else {
+        // However late this moment comes, the stages it is past are over, and it plays its own.
+        while (running && stageOverAt(ms))
+            changeStage();
+        if (running) {
+            fraction = fractionAt(ms);
+            setBeatFrequency(beatAt(fraction));
+        }
+    }
 
     mixedColour = Timeline::mixColours(rampFromColour, rampToColour, fraction);
     emit screenColourChanged(screenColour());
 
-    // The text shows whole seconds: most ticks change nothing in it.
-    const int secondsLeft = secondsLeftAt(sessionClock.elapsed());
+    // The text shows whole seconds: most moments change nothing in it.
+    const int secondsLeft = secondsLeftAt(ms);
     if (secondsLeft != timeLeft) {
         timeLeft = secondsLeft;
         emit timeLeftChanged(timeLeft);
     }
-    if (!colourShown)
-        scheduleNextTick();
-}
-
-void Session::setSelfTicking(bool on)
-{
-    selfTicking = on;
-    scheduleNextTick();
-}
-
-void Session::setColourShown(bool shown)
-{
-    if (shown == colourShown)
-        return;
-    colourShown = shown;
-    scheduleNextTick();
-}
-
-// Every tick but those of the flash is on show on its own: a new second of time left, a beat for
-// the tone, a stage change or the end. While the flash is not on show, the timer skips the ticks
-// at which none of them would happen; a whole second of them at most, which keeps this search
-// short.
-void Session::scheduleNextTick()
-{
-    if (!running || !selfTicking) {
-        ticker.stop();
-        return;
+    if (running && !endingTold && timeLeft < 1) {
+        endingTold = true;
+        emit ending(millisecondsToFinish());
     }
-    ticker.start(colourShown ? tickIntervalMs : ticksToNextChange() * tickIntervalMs);
 }
 
 int Session::ticksToNextChange() const
 {
-    const qint64 stageMs = stageClock.elapsed();
-    const qint64 sessionMs = sessionClock.elapsed();
+    if (!running)
+        return ticksPerSecond;
     for (int ticks = 1; ticks < ticksPerSecond; ++ticks) {
-        const qint64 aheadMs = qint64(ticks) * tickIntervalMs;
-        if (stageOverAt(stageMs + aheadMs) || secondsLeftAt(sessionMs + aheadMs) != timeLeft ||
-            beatAt(Timeline::rampFraction(stageMs + aheadMs, stageSeconds)) != beat)
+        const qint64 aheadMs = nowMs + qint64(ticks) * tickIntervalMs;
+        if (stageOverAt(aheadMs) || secondsLeftAt(aheadMs) != timeLeft ||
+            beatAt(fractionAt(aheadMs)) != beat)
             return ticks;
     }
     return ticksPerSecond;
 }
 
-// The last stage is over at the first tick from its length plus one second on (stageOverAt()).
 int Session::millisecondsToFinish() const
 {
-    if (!running || currentStage != Stage::FinalRamp)
+    if (!running || currentStage != stages.size())
         return 0;
-    return int(qMax<qint64>(0, (stageSeconds + 1) * qint64(1000) - stageClock.elapsed()));
+    return int(qMax<qint64>(0, finishMs() - nowMs));
 }
 
 QColor Session::screenColour() const
@@ -142,12 +135,51 @@ QColor Session::screenColour() const
                   Timeline::screenComponent(mixedColour.blue, flash));
 }
 
-int Session::beatAt(float fraction) const
+// A built-in program's stage is over at the first moment a whole second past its length; a plan's
+// at its length, and its last stage once the ending has been read too.
+bool Session::stageOverAt(qint64 ms) const
 {
-    return Timeline::rampFrequency(rampFromFrequency, rampToFrequency, fraction);
+    const qint64 stageMs = ms - stageStartedMs;
+    if (rule == Rule::BuiltIn)
+        return stageMs / 1000 > stage().lengthSeconds;
+    const int endingAfter = currentStage == stages.size() ? endingSeconds : 0;
+    return stageMs >= (stage().lengthSeconds + endingAfter) * qint64(1000);
 }
 
-void Session::setBeatFrequency(int hertz)
+int Session::secondsLeftAt(qint64 ms) const
+{
+    return sessionSeconds - int(ms / 1000);
+}
+
+// A built-in program's fraction runs a little past 1 in the second its stage overstays.
+float Session::fractionAt(qint64 ms) const
+{
+    const int length = stage().lengthSeconds;
+    if (rule == Rule::BuiltIn)
+        return Timeline::rampFraction(ms - stageStartedMs, length);
+    if (length == 0)
+        return 1.0f;
+    return qBound(0.0f, Timeline::rampFraction(ms - stageStartedMs, length), 1.0f);
+}
+
+// A plan's beat moves in hundredths of a hertz: finer than anyone hears, and coarse enough that a
+// session whose colour is not on show need not wake at every tick of a slow ramp.
+float Session::beatAt(float fraction) const
+{
+    const PlannedStage &playing = stage();
+    if (rule == Rule::BuiltIn)
+        return float(Timeline::rampFrequency(int(playing.beatFrom), int(playing.beatTo), fraction));
+    const float hertz = playing.beatFrom + fraction * (playing.beatTo - playing.beatFrom);
+    return std::round(hertz * 100.0f) / 100.0f;
+}
+
+qint64 Session::finishMs() const
+{
+    const qint64 stageEndMs = stageStartedMs + stage().lengthSeconds * qint64(1000);
+    return rule == Rule::BuiltIn ? stageEndMs + 1000 : stageEndMs + endingSeconds * 1000;
+}
+
+void Session::setBeatFrequency(float hertz)
 {
     if (hertz == beat)
         return;
@@ -155,48 +187,38 @@ void Session::setBeatFrequency(int hertz)
     emit beatFrequencyChanged(beat);
 }
 
-void Session::setStage(Stage stage)
-{
-    currentStage = stage;
-    emit stageChanged(stage);
-}
-
 void Session::changeStage()
 {
-    stageClock.restart();
-    switch (currentStage) {
-    case Stage::FirstRamp:
-        rampFromPlateau(plateauSeconds, currentProgram->plateauFrequency,
-                        currentProgram->plateauColour);
-        setStage(Stage::Plateau);
-        break;
-    case Stage::Plateau:
-        rampFromPlateau(rampSeconds, currentProgram->endFrequency, currentProgram->endColour);
-        setStage(Stage::FinalRamp);
-        break;
-    case Stage::FinalRamp:
-    case Stage::None:
+    if (currentStage == stages.size())
         finish();
-        break;
-    }
+    else
+        enterStage(currentStage + 1);
 }
 
-// Stages 2 and 3 both start at the plateau's frequency and colour; the plateau ramps to itself.
-void Session::rampFromPlateau(int length, int toFrequency, const Colour &toColour)
+// A built-in program's next stage starts at the moment of the change; a plan's where the last one
+// ended, so that no stage takes a moment's lateness from the one before.
+void Session::enterStage(int number)
 {
-    stageSeconds = length;
-    rampFromFrequency = currentProgram->plateauFrequency;
-    setBeatFrequency(currentProgram->plateauFrequency);
-    rampToFrequency = toFrequency;
-    rampFromColour = currentProgram->plateauColour;
-    rampToColour = toColour;
+    if (number == 1)
+        stageStartedMs = 0;
+    else if (rule == Rule::BuiltIn)
+        stageStartedMs = nowMs;
+    else
+        stageStartedMs += stage().lengthSeconds * qint64(1000);
+    currentStage = number;
+    const PlannedStage &entered = stage();
+    rampFromColour = entered.colourFrom;
+    rampToColour = entered.colourTo;
+    if (number > 1)
+        setBeatFrequency(entered.beatFrom);
+    emit stageChanged(number);
 }
 
 void Session::finish()
 {
     running = false;
-    ticker.stop();
-    setStage(Stage::None);
+    currentStage = 0;
+    emit stageChanged(0);
     emit stopped();
     emit finished();
 }

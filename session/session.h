@@ -3,44 +3,54 @@
 
 #include "session/colour.h"
 #include "session/programcatalogue.h"
-#include "session/sessionclock.h"
+#include "session/stageplan.h"
 #include "session/timeline.h"
 
 #include <QColor>
 #include <QObject>
-#include <QTimer>
+#include <QString>
 
-// One session of a program: three stages that ramp the beat frequency and the colour from the
-// program's start values to its plateau, hold the plateau, and ramp to its end values, and a
-// flash that fades in and out at the beat frequency. It runs on the session clocks, ticking on a
-// 20 ms grid while it runs, and tells what it changed through its signals; it knows nothing of
-// widgets or sound devices. Tests drive tick() by hand in virtual time (SessionClock).
+// One session of a program: its stages ramp the beat frequency and the colour linearly, one after
+// another, and a flash fades in and out at the beat frequency. It keeps no clock: whoever runs it
+// (the player's timer, the renderer's loop, a test) moves it on to a moment, in milliseconds since
+// its start, and it tells what changed through its signals. It knows nothing of widgets or sound
+// devices.
+//
+// A built-in program plays by the rule it was born with: three stages (Timeline::stageLengthsFor),
+// the beat in whole hertz, truncated, and each stage over at the first moment a whole second past
+// its length, so that the session takes three seconds more than its length. Any other plan of
+// stages plays its beats to a hundredth of a hertz and changes stage at the stages' own
+// boundaries; its end is that of a built-in program, the same three seconds of "Ending...".
 class Session : public QObject
 {
     Q_OBJECT
 
 public:
-    enum class Stage { None, FirstRamp, Plateau, FinalRamp };
-    Q_ENUM(Stage)
     using Fade = Timeline::Fade;
 
-    // A precise timer keeps the ticks on their 20 ms grid; a coarse one drifts by up to 5 %,
-    // which shows in a fast flash fade.
+    // The moments a session is moved on at: a timer that keeps to this grid changes the flash in
+    // steps fine enough for its fastest fade; a coarse one drifts by up to 5 %, which shows.
     static constexpr int tickIntervalMs = 20;
     static constexpr int ticksPerSecond = 1000 / tickIntervalMs;
+    // How long a plan's session reads "Ending...", as a built-in program's does.
+    static constexpr int endingSeconds = 3;
 
     explicit Session(QObject *parent = nullptr);
 
     bool isRunning() const { return running; }
-    // The program of the last session started; nullptr before the first.
-    const Program *program() const { return currentProgram; }
-    Stage stage() const { return currentStage; }
+    // The built-in program of the last session started; nullptr before the first, and when that
+    // session played a plan of its own.
+    const Program *program() const { return builtInProgram; }
+    // The name of the last session's program, as it was started; empty before the first.
+    QString programName() const { return name; }
+    // The stages of the last session started, their lengths fitted to its length.
+    const StagePlan &plan() const { return stages; }
+    // The stage playing: 1 to plan().size(); 0 once the session has ended by itself.
+    int stageNumber() const { return currentStage; }
     int totalSeconds() const { return sessionSeconds; }
-    int rampLength() const { return rampSeconds; }
-    int plateauLength() const { return plateauSeconds; }
-    int beatFrequency() const { return beat; }
+    float beatFrequency() const { return beat; }
     bool secondaryTone() const { return secondaryToneOn; }
-    // The stage's colour at the last tick, before the flash.
+    // The stage's colour at the last moment, before the flash.
     Colour colour() const { return mixedColour; }
     float flashLevel() const { return flash; }
     // Carried over from one session to the next, as the flash was left.
@@ -48,40 +58,42 @@ public:
     // As last told by screenColourChanged() and timeLeftChanged().
     QColor screenColour() const;
     int secondsLeft() const { return timeLeft; }
-    // While the last stage runs, the time until the tick at which the session finishes by itself,
-    // as the session's clocks read now; 0 at any other time.
+    // The moment the session was last moved on to, in milliseconds since its start.
+    qint64 moment() const { return nowMs; }
+    // While the last stage runs, the time from the last moment to the one at which the session
+    // finishes by itself; 0 at any other time.
     int millisecondsToFinish() const;
-    bool isColourShown() const { return colourShown; }
-
-public slots:
-    // Starts over at the first stage with fresh clocks; a running session is replaced.
-    void start(const Program &program, int totalSeconds, bool secondaryTone);
-    // Leaves the stage, the clocks and the fade as they are.
-    void stop();
-    void setSecondaryTone(bool on);
-    // One step of a running session: flash, ramp, stage change and time left. Does nothing
-    // while no session runs.
-    void tick();
-    // While on, as it is at first, a running session ticks itself. A caller that drives tick()
-    // itself, to time each tick for instance, turns it off.
-    void setSelfTicking(bool on);
-    // Whether the colour is on show. While it is, a session ticks itself every 20 ms, for the
-    // flash. While it is not, as at first, it wakes only for the ticks of that grid at which the
-    // time left, the beat or the stage changes: at least once a second, and each at the tick it
-    // would have had anyway.
-    void setColourShown(bool shown);
-    // The ticks of the 20 ms grid from this one to the next at which the time left, the beat or
-    // the stage changes, at most a second's worth: how far a session whose colour is not on show
-    // sleeps.
+    // The steps of the 20 ms grid from the last moment to the next at which the time left, the
+    // beat or the stage changes, at most a second's worth: how far a session whose colour is not
+    // on show may sleep.
     int ticksToNextChange() const;
 
+public slots:
+    // Starts a built-in program for `totalSeconds` (300 to 46,500) at moment 0, named by its
+    // translated name; a running session is replaced.
+    void start(const Program &program, int totalSeconds, bool secondaryTone);
+    // Starts a plan of 1 to 32 stages at moment 0; the session lasts as long as its stages
+    // together. A running session is replaced.
+    void start(const QString &programName, const StagePlan &plan, bool secondaryTone);
+    // Leaves the stage, the moment and the fade as they are.
+    void stop();
+    void setSecondaryTone(bool on);
+    // Moves a running session on to `ms` since its start: flash, ramp, stage change, time left
+    // and its end, each as at a moment at least as late as the last one. Does nothing while no
+    // session runs, or for a moment before the last.
+    void advanceTo(qint64 ms);
+
 signals:
-    void beatFrequencyChanged(int hertz);
+    void beatFrequencyChanged(float hertz);
     void secondaryToneChanged(bool on);
-    void stageChanged(Session::Stage stage);
+    // 1 to the plan's size as a stage begins; 0 at the session's own end.
+    void stageChanged(int number);
     // Whole seconds left; below 1 in the last seconds, when the session is about to end.
     void timeLeftChanged(int seconds);
-    // The colour for the session screen, scaled by the flash level; every tick.
+    // Once a session, at the first moment at or past the one at which the time left reads
+    // "Ending...", however late that moment comes: the session finishes by itself `ms` on.
+    void ending(int ms);
+    // The colour for the session screen, scaled by the flash level; at every moment.
     void screenColourChanged(const QColor &colour);
     // By stop() or at the end of the last stage.
     void stopped();
@@ -89,39 +101,39 @@ signals:
     void finished();
 
 private:
-    void setBeatFrequency(int hertz);
-    void setStage(Stage stage);
-    void changeStage();
-    void rampFromPlateau(int length, int toFrequency, const Colour &toColour);
-    void finish();
-    void scheduleNextTick();
-    // What a tick at these clock readings finds: tick() and ticksToNextChange() must agree.
-    bool stageOverAt(qint64 stageMs) const { return stageMs / 1000 > stageSeconds; }
-    int secondsLeftAt(qint64 sessionMs) const { return sessionSeconds - int(sessionMs / 1000); }
-    int beatAt(float fraction) const;
+    enum class Rule { BuiltIn, Planned };
 
-    QTimer ticker;
-    bool selfTicking = true;
-    bool colourShown = false;
-    const Program *currentProgram = nullptr;
+    void begin(const Program *builtIn, const QString &programName, const StagePlan &plan,
+               Rule stageRule, bool secondaryTone);
+    void setBeatFrequency(float hertz);
+    void changeStage();
+    void enterStage(int number);
+    void finish();
+    // What the session finds at a moment: advanceTo() and ticksToNextChange() must agree.
+    bool stageOverAt(qint64 ms) const;
+    int secondsLeftAt(qint64 ms) const;
+    float fractionAt(qint64 ms) const;
+    float beatAt(float fraction) const;
+    qint64 finishMs() const;
+    const PlannedStage &stage() const { return stages.at(currentStage - 1); }
+
+    const Program *builtInProgram = nullptr;
+    QString name;
+    StagePlan stages;
+    Rule rule = Rule::BuiltIn;
     bool running = false;
-    Stage currentStage = Stage::None;
+    bool endingTold = false;
+    int currentStage = 0;
     Fade fade = Fade::In;
     float flash = 0;
-    int beat = 0;
+    float beat = 0;
     bool secondaryToneOn = false;
     int timeLeft = 0;
-
-    SessionClock stageClock;
-    SessionClock sessionClock;
-    SessionClock flashClock;
-
     int sessionSeconds = 0;
-    int rampSeconds = 0;
-    int plateauSeconds = 0;
-    int stageSeconds = 0;
-    int rampFromFrequency = 0;
-    int rampToFrequency = 0;
+
+    qint64 nowMs = 0;
+    qint64 stageStartedMs = 0;
+    qint64 flashStartedMs = 0;
     Colour rampFromColour {};
     Colour rampToColour {};
     Colour mixedColour {};

@@ -39,15 +39,15 @@ int Timeline::rampFrequency(int fromFrequency, int toFrequency, float fraction)
     return static_cast<int>(fromFrequency - fraction * (fromFrequency - toFrequency));
 }
 
-Timeline::FlashStep Timeline::flashStep(qint64 elapsedMs, qint64 elapsedAgainMs,
-                                        float beatFrequency, Fade fade)
+Timeline::FlashStep Timeline::flashStep(qint64 elapsedMs, float beatFrequency, Fade fade)
 {
     const float halfPeriod = 1 / beatFrequency;
     const float elapsedSeconds = elapsedMs / 1000.0;
     float level = elapsedSeconds / halfPeriod;
     if (fade == Fade::Out)
         level = 1.0f - level;
-    const bool turn = elapsedAgainMs / 1000.0 >= halfPeriod;
+    // In double: the float of a tick exactly one half period on would turn a tick early.
+    const bool turn = elapsedMs / 1000.0 >= halfPeriod;
     if (level > 1.0f)
         level = 1.0f;
     return {level, turn};

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-// The arithmetic of a session, free of widgets and clocks: the session reads its clocks and passes
-// plain numbers in. The float and int conversions are deliberate; they
+// The arithmetic of a session, free of widgets and clocks: the session passes in the moment it
+// has been moved on to, as plain numbers. The float and int conversions are deliberate; they
 // decide values such as 11 Hz (not 12) halfway down a 20 to 3 Hz ramp.
 namespace Timeline {
 
@@ -29,15 +29,14 @@ int rampFrequency(int fromFrequency, int toFrequency, float fraction);
 enum class Fade { In, Out };
 
 // One step of the flash fade at beat frequency b: each fade in or out lasts a half period of
-// 1/b seconds. elapsedMs is the flash clock's reading for the level, elapsedAgainMs its second
-// reading for the turn test. The level is clamped above at 1.0 only: a late fade-out tick goes
-// below zero and shows as black.
+// 1/b seconds; elapsedMs is the time since the fade began. The level is clamped above at 1.0 only:
+// a late fade-out tick goes below zero and shows as black.
 struct FlashStep
 {
     float level;
     bool turn; // the half period is over: restart the flash clock and reverse the direction
 };
-FlashStep flashStep(qint64 elapsedMs, qint64 elapsedAgainMs, float beatFrequency, Fade fade);
+FlashStep flashStep(qint64 elapsedMs, float beatFrequency, Fade fade);
 
 // The stage's colour at a fraction of it, each component clamped above at 1.0.
 Colour mixColours(const Colour &from, const Colour &to, float fraction);

@@ -19,10 +19,10 @@ bool TonePlayer::isPlaying() const
     return output->isPlaying();
 }
 
-void TonePlayer::setBeatFrequency(int hertz)
+void TonePlayer::setBeatFrequency(float hertz)
 {
     QMetaObject::invokeMethod(
-        generator, [generator = generator, hertz] { generator->setBeatFrequency(float(hertz)); });
+        generator, [generator = generator, hertz] { generator->setBeatFrequency(hertz); });
 }
 
 void TonePlayer::setSecondaryTone(bool on)

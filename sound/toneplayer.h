@@ -24,7 +24,7 @@ public:
     bool isPlaying() const;
 
 public slots:
-    void setBeatFrequency(int hertz);
+    void setBeatFrequency(float hertz);
     void setSecondaryTone(bool on);
     void setToneKind(ToneKind kind);
     // From the first frame of a loop, with the beat and the secondary tone set by then: a change

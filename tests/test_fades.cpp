@@ -1,6 +1,5 @@
 #include "player/sessionplayer.h"
 #include "session/session.h"
-#include "session/sessionclock.h"
 #include "sound/fade.h"
 #include "tests/recording.h"
 #include "tests/referencetone.h"
@@ -10,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -149,7 +149,7 @@ qint64 gapInSound(const QByteArray &pcm, qint64 from)
     return -1;
 }
 
-// The session's clocks read the monotonic clock plus a lead that a test moves on, so that a whole
+// The player's clock reads the monotonic clock plus a lead that a test moves on, so that a whole
 // session's stages pass in seconds while everything else, the sound above all, runs in real time.
 qint64 leadMs = 0;
 
@@ -178,10 +178,18 @@ private slots:
     void stopRampsToSilenceAtOnce();
     void sessionEndFadesOverEnding_data();
     void sessionEndFadesOverEnding();
+    void endFadesAfterAStall();
     void ambientChangeCrossfades();
 
 private:
     void startSession(const QString &ambient);
+    // Runs the player's clock on to leftMs before the end of the built-in program's stage that
+    // plays, which is over a second past its length.
+    void skipStage(int leftMs);
+    // Whether the tone from `from` on follows the end fade down to silence at `to`; says how in
+    // `report`.
+    bool followsEndFade(const QByteArray &pcm, qint64 from, qint64 to, double full,
+                        QString *report);
     bool measureAgainAfterServerGap(const QByteArray &pcm, qint64 from, int measurement);
     void choose(const QString &item);
     void clickStart()
@@ -194,6 +202,7 @@ private:
     SessionPlayer *sessionPlayer = nullptr;
     MainWindow *window = nullptr;
     Session *session = nullptr;
+    qint64 stageStartedMoment = 0;
 };
 
 void TestFades::initTestCase()
@@ -215,8 +224,11 @@ void TestFades::init()
     QString error;
     QVERIFY2(recording->start(&error), qPrintable(error));
     sessionPlayer = new SessionPlayer;
+    sessionPlayer->setClock(leadingNow);
     window = new MainWindow(*sessionPlayer);
     session = &sessionPlayer->session();
+    connect(session, &Session::stageChanged, this,
+            [this] { stageStartedMoment = session->moment(); });
     WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -230,7 +242,6 @@ void TestFades::cleanup()
     sessionPlayer = nullptr;
     recording.reset();
     QFile::remove(directory.filePath(QStringLiteral("recording.raw")));
-    SessionClock::setTimeSource(nullptr);
     leadMs = 0;
 }
 
@@ -314,41 +325,64 @@ void TestFades::sessionEndFadesOverEnding_data()
     QTest::newRow("tone and water") << QStringLiteral("Water");
 }
 
-// The session's clocks run ahead to a few seconds before each stage's end, so that its last
+// Brings the session to the clock's reading first, so that the lead is reckoned from now; the timer
+// was set by the clock before the jump, and a tick at once sets it again by the clock after it.
+void TestFades::skipStage(int leftMs)
+{
+    sessionPlayer->tick();
+    const int length = session->plan().at(session->stageNumber() - 1).lengthSeconds;
+    leadMs += (length + 1) * 1000 - leftMs - (session->moment() - stageStartedMoment);
+    sessionPlayer->tick();
+}
+
+// The tone's level along the fade from `from` to `to`, against its full level: the window of each
+// level is centred on its point, and the fade is allowed to start from 50 ms before `from` to
+// 100 ms after it.
+bool TestFades::followsEndFade(const QByteArray &pcm, qint64 from, qint64 to, double full,
+                               QString *report)
+{
+    const qint64 length = to - from;
+    bool follows = true;
+    for (double fraction : {0.1, 0.25, 0.5, 0.75, 0.9}) {
+        const qint64 at = from + qint64(fraction * length);
+        const double lowest = Fade::outGain(fraction + 0.05 * FramesPerSecond / length);
+        const double highest = Fade::outGain(fraction - 0.1 * FramesPerSecond / length);
+        const double heard = SoundAnalysis::bandLevel(pcm, at - SoundAnalysis::WindowFrames / 2,
+                                                      ToneLowHz, ToneHighHz) /
+            full;
+        *report += QStringLiteral("at %1 of the fade: level %2, curve %3..%4\n")
+                       .arg(fraction, 0, 'f', 2)
+                       .arg(heard, 0, 'f', 3)
+                       .arg(lowest, 0, 'f', 3)
+                       .arg(highest, 0, 'f', 3);
+        follows = follows && heard >= lowest - 0.03 && heard <= highest + 0.03;
+    }
+    return follows;
+}
+
+// The session's clock runs ahead to a few seconds before each stage's end, so that its last
 // seconds come while the tone's first loop still plays at full level. From the moment the window
 // reads "Ending..." the sound follows the end fade down and is silent when the session stops.
 void TestFades::sessionEndFadesOverEnding()
 {
     QFETCH(QString, ambient);
-    qint64 stageStartedAt = 0;
     qint64 endingFrame = -1;
     qint64 stoppedFrame = -1;
     int fadeMs = 0;
-    // Up to this long before each stage's end. The session's timer was set by the clocks before
-    // the jump: a tick at once sets it again by the clocks after it.
-    const auto skipStage = [&](int stageSeconds, int leftMs) {
-        leadMs += (stageSeconds + 1) * 1000 - leftMs - (leadingNow() - stageStartedAt);
-        session->tick();
-    };
     for (int measurement = 1;; ++measurement) {
-        SessionClock::setTimeSource(leadingNow);
-        stageStartedAt = 0;
         endingFrame = stoppedFrame = -1;
-        connect(session, &Session::stageChanged, this, [&] { stageStartedAt = leadingNow(); });
-        connect(session, &Session::timeLeftChanged, this, [&](int seconds) {
-            if (seconds == 0) {
-                endingFrame = recording->update();
-                fadeMs = session->millisecondsToFinish();
-            }
+        connect(session, &Session::ending, this, [&](int ms) {
+            endingFrame = recording->update();
+            fadeMs = ms;
         });
         connect(session, &Session::stopped, this, [&] { stoppedFrame = recording->update(); });
 
         startSession(ambient);
-        skipStage(session->rampLength(), 500);
-        QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::Plateau, 3000);
-        skipStage(session->plateauLength(), 500);
-        QTRY_COMPARE_WITH_TIMEOUT(session->stage(), Session::Stage::FinalRamp, 3000);
-        skipStage(session->rampLength(), 4500);
+        skipStage(500);
+        QTRY_COMPARE_WITH_TIMEOUT(session->stageNumber(), 2, 3000);
+        skipStage(500);
+        QTRY_COMPARE_WITH_TIMEOUT(session->stageNumber(), 3, 3000);
+        skipStage(4500);
         QTRY_VERIFY_WITH_TIMEOUT(endingFrame >= 0, 5000);
         QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
         QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
@@ -363,30 +397,74 @@ void TestFades::sessionEndFadesOverEnding()
     QVERIFY(qAbs(ms(length) - 3000) < 200);
     QVERIFY(qAbs(fadeMs - 3000) < 200);
 
-    // The tone's level along the fade, against its full level just before it: the window of each
-    // level is centred on its point, and the fade is allowed to start from 50 ms before the
-    // recording's mark of "Ending..." to 100 ms after it.
-    const auto toneLevel = [&](qint64 centre) {
-        return SoundAnalysis::bandLevel(pcm, centre - SoundAnalysis::WindowFrames / 2, ToneLowHz,
-                                        ToneHighHz);
-    };
-    const double full = toneLevel(endingFrame - frames(0.1));
+    const double full = SoundAnalysis::bandLevel(
+        pcm, endingFrame - frames(0.1) - SoundAnalysis::WindowFrames / 2, ToneLowHz, ToneHighHz);
     QVERIFY2(full > 8000, qPrintable(QString::number(full)));
-    for (double fraction : {0.1, 0.25, 0.5, 0.75, 0.9}) {
-        const qint64 at = endingFrame + qint64(fraction * length);
-        const double lowest = Fade::outGain(fraction + 0.05 * FramesPerSecond / length);
-        const double highest = Fade::outGain(fraction - 0.1 * FramesPerSecond / length);
-        const double heard = toneLevel(at) / full;
-        qInfo("at %.2f of the fade: level %.3f, curve %.3f..%.3f", fraction, heard, lowest,
-              highest);
-        QVERIFY(heard >= lowest - 0.03 && heard <= highest + 0.03);
-    }
+    QString curve;
+    const bool follows = followsEndFade(pcm, endingFrame, stoppedFrame, full, &curve);
+    qInfo("%s", qPrintable(curve.trimmed()));
+    QVERIFY2(follows, qPrintable(curve));
 
     QString report;
     const bool clicked = clicks(pcm, endingFrame, ambient == QLatin1String("None"), &report);
     const qint64 silent = silentFrom(pcm, endingFrame);
     qInfo("end: %s; silent %d ms after the stop", qPrintable(report), ms(silent - stoppedFrame));
     QVERIFY2(!clicked, qPrintable(report));
+    QVERIFY2(silent - stoppedFrame <= frames(StopSilentMs / 1000.0),
+             qPrintable(QString::number(ms(silent - stoppedFrame))));
+}
+
+// The whole process stops for two seconds across the moment "Ending..." is due, as a laptop's
+// busy or suspended session might stop it: the first tick after it still starts the end fade,
+// over what is left, and the sound fades down to silence at the stop instead of being cut there.
+void TestFades::endFadesAfterAStall()
+{
+    qint64 endingFrame = -1;
+    qint64 stoppedFrame = -1;
+    int fadeMs = 0;
+    int endingsTold = 0;
+    connect(session, &Session::ending, this, [&](int ms) {
+        endingFrame = recording->update();
+        fadeMs = ms;
+        ++endingsTold;
+    });
+    connect(session, &Session::stopped, this, [&] { stoppedFrame = recording->update(); });
+
+    startSession(QStringLiteral("None"));
+    skipStage(500);
+    QTRY_COMPARE_WITH_TIMEOUT(session->stageNumber(), 2, 3000);
+    skipStage(500);
+    QTRY_COMPARE_WITH_TIMEOUT(session->stageNumber(), 3, 3000);
+    // "Ending..." is due a second from now, the end four seconds from now.
+    skipStage(4000);
+    const qint64 stallFrame = recording->update();
+    QProcess stopper;
+    stopper.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"),
+                   QStringLiteral("sleep 0.3; kill -STOP %1; sleep 2; kill -CONT %1")
+                       .arg(QCoreApplication::applicationPid())});
+    QVERIFY(stopper.waitForFinished(10000));
+    QCOMPARE(stopper.exitCode(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(stoppedFrame >= 0, 5000);
+    QVERIFY(recording->waitForFrames(stoppedFrame + frames(1), 5000));
+
+    const QByteArray &pcm = recording->data();
+    qInfo("the fade began %d ms after the stall was set up, a second before \"Ending...\" was "
+          "due; it took %d ms of the recording, told as %d ms",
+          ms(endingFrame - stallFrame), ms(stoppedFrame - endingFrame), fadeMs);
+    QCOMPARE(endingsTold, 1);
+    // The stall covered the moment "Ending..." was due: the fade came late, with less to go.
+    QVERIFY2(fadeMs >= 500 && fadeMs <= 2500, qPrintable(QString::number(fadeMs)));
+    QVERIFY(qAbs(ms(stoppedFrame - endingFrame) - fadeMs) < 300);
+
+    const double full = SoundAnalysis::bandLevel(
+        pcm, stallFrame - frames(0.1) - SoundAnalysis::WindowFrames / 2, ToneLowHz, ToneHighHz);
+    QVERIFY2(full > 8000, qPrintable(QString::number(full)));
+    QString curve;
+    const bool follows = followsEndFade(pcm, endingFrame, stoppedFrame, full, &curve);
+    qInfo("%s", qPrintable(curve.trimmed()));
+    QVERIFY2(follows, qPrintable(curve));
+    const qint64 silent = silentFrom(pcm, endingFrame);
     QVERIFY2(silent - stoppedFrame <= frames(StopSilentMs / 1000.0),
              qPrintable(QString::number(ms(silent - stoppedFrame))));
 }

@@ -150,6 +150,7 @@ private slots:
     void initTestCase();
     void planFollowsTheSession_data();
     void planFollowsTheSession();
+    void planOfStagesFollowsItsStages();
     void toneIsTheWindowsLoops();
     void ambientLoopsSeamlesslyWithoutClipping();
     void toneKindsAsTheEarHearsThem_data();
@@ -230,9 +231,40 @@ void TestRender::planFollowsTheSession()
     QCOMPARE(plan.endingMs, endingMs);
     QCOMPARE(plan.loopBeats.size(), int((lengthMs + 14999) / 15000));
     if (!beats.isEmpty())
-        QCOMPARE(plan.loopBeats, beats);
+        QCOMPARE(plan.loopBeats, QVector<float>(beats.begin(), beats.end()));
     // Every session ends its final ramp within a hertz of the program's end frequency.
     QVERIFY(qAbs(plan.loopBeats.last() - deepSleep.endFrequency) <= 1);
+}
+
+// A plan of stages of a user's own: each loop starts with the beat its stages have at 15·k s, as
+// reckoned here from the stages alone, and the end is a built-in program's, three seconds of
+// "Ending..." past the session's length.
+void TestRender::planOfStagesFollowsItsStages()
+{
+    const StagePlan stages = {
+        {100, 18.0f, 8.0f, {1, 1, 0}, {0, 0, 1}},
+        {200, 8.0f, 8.0f, {0, 0, 1}, {0, 0, 1}},
+        {20, 7.83f, 0.5f, {0, 0, 1}, {0.2f, 0.1f, 0.3f}},
+    };
+    const SessionPlan plan = SessionPlan::of(stages);
+    QCOMPARE(plan.lengthMs, qint64(323000));
+    QCOMPARE(plan.endingMs, qint64(320000));
+    QCOMPARE(plan.loopBeats.size(), 22);
+    for (int k = 0; k < plan.loopBeats.size(); ++k) {
+        const double at = 15.0 * k;
+        double planned = 0.5;
+        if (at < 100)
+            planned = 18 - 10 * at / 100;
+        else if (at < 300)
+            planned = 8;
+        else if (at < 320)
+            planned = 7.83 - (7.83 - 0.5) * (at - 300) / 20;
+        QVERIFY2(qAbs(plan.loopBeats.at(k) - planned) < 0.01,
+                 qPrintable(QStringLiteral("loop %1: %2 Hz, planned %3")
+                                .arg(k)
+                                .arg(plan.loopBeats.at(k))
+                                .arg(planned)));
+    }
 }
 
 // Loop k of the file is, sample for sample, the tone loop for the beat the session has at 15·k s,

@@ -144,7 +144,7 @@ void TestTimeline::flashLevels()
     QFETCH(bool, turn);
     QFETCH(int, red);
 
-    const Timeline::FlashStep step = Timeline::flashStep(elapsedMs, elapsedMs, beat, direction);
+    const Timeline::FlashStep step = Timeline::flashStep(elapsedMs, beat, direction);
     QVERIFY2(qAbs(step.level - level) < 1e-5f, qPrintable(QString::number(step.level)));
     QCOMPARE(step.turn, turn);
     QCOMPARE(Timeline::screenComponent(1.0f, step.level), red);
@@ -161,8 +161,7 @@ void TestTimeline::fastFlashPattern()
     Timeline::Fade direction = Timeline::Fade::In;
     for (int tick = 1; tick <= 12; ++tick) {
         const qint64 now = 20 * tick;
-        const Timeline::FlashStep step =
-            Timeline::flashStep(now - clockStart, now - clockStart, 27.0f, direction);
+        const Timeline::FlashStep step = Timeline::flashStep(now - clockStart, 27.0f, direction);
         const int phase = (tick - 1) % 4;
         QVERIFY2(qAbs(step.level - expected[phase]) < 0.001f,
                  qPrintable(QStringLiteral("tick %1: %2").arg(tick).arg(step.level)));
