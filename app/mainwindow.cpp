@@ -284,13 +284,14 @@ void MainWindow::startSession()
         QApplication::beep();
         return;
     }
-    if (!session.builtIn)
-        return;
     if (ui->Visualizer->checkState() != Qt::Unchecked)
         showSessionScreen();
-    player.start(*session.builtIn, chosenSeconds(),
-                 AmbientSound(ui->comboBox->currentData().toInt()),
-                 ui->Tone->checkState() != Qt::Unchecked);
+    const AmbientSound ambient = AmbientSound(ui->comboBox->currentData().toInt());
+    const bool secondaryTone = ui->Tone->checkState() != Qt::Unchecked;
+    if (session.builtIn)
+        player.start(*session.builtIn, chosenSeconds(), ambient, secondaryTone);
+    else
+        player.start(session.name, session.stages, ambient, secondaryTone);
 }
 
 // The hours box holds 0 to 12 hours, the minutes box 5 to 55 minutes past the hour.

@@ -31,5 +31,18 @@ int main(int argc, char *argv[])
         break;
     }
     RenderJob::stopOnSignals();
+    if (line.request.programNumber == 0) {
+        // A user's program: named, looked for in the programs folder, or read from its file.
+        ProgramLibrary library;
+        if (line.request.programFile.isNull())
+            library.load();
+        const RenderOptions::UserSession session =
+            RenderOptions::userSession(line.request, library);
+        if (!session.error.isEmpty()) {
+            std::fprintf(stderr, "velmora-render: %s\n", session.error.toLocal8Bit().constData());
+            return RenderJob::failed;
+        }
+        return RenderJob::run(line.request, session.name, session.stages);
+    }
     return RenderJob::run(line.request);
 }
