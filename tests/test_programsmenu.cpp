@@ -1,8 +1,11 @@
 #include "app/beatplot.h"
 #include "app/programeditor.h"
 #include "player/sessionplayer.h"
+#include "session/session.h"
 #include "tests/windowparts.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +54,7 @@ private slots:
     void badFileShowsItsError();
     void openedFileIsCopiedAndSelected();
     void tooShortSessionIsRefused();
+    void usersProgramPlaysItsPlan();
     void newProgramIsSavedAndSelected();
     void editorMarksWhatItCannotRead_data();
     void editorMarksWhatItCannotRead();
@@ -171,6 +175,46 @@ void TestProgramsMenu::tooShortSessionIsRefused()
     // The window's length is 5 minutes until changed; the program needs 30.
     WindowParts::child<QPushButton>(window, "startButton")->click();
     QCOMPARE(headline(), "This program needs at least 30 min.");
+    QVERIFY(!player->isRunning());
+}
+
+namespace {
+
+// Its plan for 55 minutes, worked out here: 30 minutes from 18 Hz to 8 Hz, then the 25 left from
+// 8 Hz to 4 Hz.
+double windDownBeat(double seconds)
+{
+    return seconds < 1800 ? 18 + (8 - 18) * seconds / 1800 : 8 + (4 - 8) * (seconds - 1800) / 1500;
+}
+
+qint64 virtualNowMs = 0;
+
+} // namespace
+
+// Started from the window, in virtual time, the session has the beat the program plans at each
+// tone loop's start, and ends when the program does.
+void TestProgramsMenu::usersProgramPlaysItsPlan()
+{
+    menuEntry("Evening Wind-Down")->trigger();
+    WindowParts::child<QComboBox>(window, "minutes")->setCurrentIndex(10);
+    virtualNowMs = 1000000;
+    player->setClock([] { return virtualNowMs; });
+    player->setSelfTicking(false);
+    window->findChild<QCheckBox *>("Visualizer")->setChecked(false);
+    WindowParts::child<QPushButton>(window, "startButton")->click();
+    QVERIFY(player->isRunning());
+    QCOMPARE(player->programName(), "Evening Wind-Down");
+    for (int start = 0; start < 55 * 60; start += 15) {
+        virtualNowMs = 1000000 + qint64(start) * 1000;
+        player->tick();
+        QVERIFY2(qAbs(player->session().beatFrequency() - windDownBeat(start)) <= 1,
+                 qPrintable(QStringLiteral("%1 Hz at %2 s, not %3 Hz")
+                                .arg(player->session().beatFrequency())
+                                .arg(start)
+                                .arg(windDownBeat(start))));
+    }
+    virtualNowMs = 1000000 + 56 * 60 * 1000;
+    player->tick();
     QVERIFY(!player->isRunning());
 }
 
