@@ -121,5 +121,10 @@ int main(int argc, char *argv[])
     QObject::connect(&mpris, &MprisService::quitRequested, &quietQuit, &QuietQuit::quit);
     mpris.registerOnSessionBus();
     window.show();
+    // Program files, as a file manager passes them (%f): Qt has taken its own options out.
+    QStringList files = QApplication::arguments().mid(1);
+    files.removeIf([](const QString &argument) { return argument.startsWith(QLatin1Char('-')); });
+    if (!files.isEmpty())
+        window.openProgramFiles(files);
     return application.exec();
 }

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/lightwarningdialog.h"
+#include "app/programeditor.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
 #include "session/programcatalogue.h"
@@ -14,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -34,9 +36,21 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     ui->comboBox->addItem(tr("Your Own Sound..."));
     restoreAmbientSound();
     player.setToneKind(settings.toneKind());
-    addSoundMenu();
     connectForm();
     connectPlayer();
+    makeProgramsMenu();
+    addSoundMenu();
+}
+
+// The programs folder is read once the window is on the screen, and on another thread, so that no
+// number of programs in it delays the window or holds it up.
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::Paint && !library.isLoaded() && !userProgramsAskedFor) {
+        userProgramsAskedFor = true;
+        QTimer::singleShot(0, &library, &ProgramLibrary::loadInBackground);
+    }
+    return QMainWindow::event(event);
 }
 
 MainWindow::~MainWindow() = default;
@@ -67,6 +81,69 @@ void MainWindow::connectPlayer()
     connect(&player, &SessionPlayer::ambientSoundFailed, this, &MainWindow::showAmbientSoundFailed);
 }
 
+void MainWindow::makeProgramsMenu()
+{
+    programsMenu = menuBar()->addMenu(tr("&Programs"));
+    programsMenu->setObjectName(QStringLiteral("programsMenu"));
+    const auto add = [this](const char *name, const QString &text, void (MainWindow::*slot)()) {
+        QAction *action = programsMenu->addAction(text, this, slot);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
+    add("newProgramAction", tr("&New Program..."), &MainWindow::newProgram)
+        ->setShortcut(QKeySequence::New);
+    add("openProgramAction", tr("&Open Program File..."), &MainWindow::openProgramFile)
+        ->setShortcut(QKeySequence::Open);
+    editAction = add("editProgramAction", tr("&Edit Program..."), &MainWindow::editProgram);
+    add("duplicateProgramAction", tr("D&uplicate Program..."), &MainWindow::duplicateProgram);
+    deleteAction = add("deleteProgramAction", tr("&Delete Program"), &MainWindow::deleteProgram);
+    programsMenu->addSeparator();
+    // Only the user's own programs can be edited or deleted; any can be duplicated. The user's
+    // programs are listed when the menu opens: a thousand of them take a moment to make.
+    connect(programsMenu, &QMenu::aboutToShow, this, [this] {
+        const bool usersOwn = !choice.userPath().isEmpty() && !player.isRunning();
+        editAction->setEnabled(usersOwn && choice.editable().has_value());
+        deleteAction->setEnabled(usersOwn);
+        if (userProgramsListed != UserProgramsListed::Yes)
+            listUserPrograms();
+    });
+    connect(&choice, &ProgramChoice::menuChanged, this, [this] {
+        userProgramsListed = UserProgramsListed::Stale;
+        if (programsMenu->isVisible())
+            listUserPrograms();
+    });
+    connect(&choice, &ProgramChoice::chosenChanged, this, &MainWindow::showChoice);
+}
+
+void MainWindow::loadUserPrograms()
+{
+    if (!library.isLoaded())
+        library.load();
+}
+
+void MainWindow::listUserPrograms()
+{
+    qDeleteAll(userProgramActions);
+    userProgramActions.clear();
+    for (const ProgramChoice::MenuEntry &entry : choice.menuEntries()) {
+        QAction *action = programsMenu->addAction(entry.text);
+        action->setCheckable(true);
+        action->setData(entry.path);
+        action->setEnabled(!player.isRunning());
+        connect(action, &QAction::triggered, this,
+                [this, path = entry.path] { choice.chooseUser(path); });
+        userProgramActions.append(action);
+    }
+    userProgramsListed = UserProgramsListed::Yes;
+    checkChosenProgram();
+}
+
+void MainWindow::checkChosenProgram()
+{
+    for (QAction *action : std::as_const(userProgramActions))
+        action->setChecked(action->data().toString() == choice.userPath());
+}
+
 // One choice of tone kind for every program, from the table of kinds.
 void MainWindow::addSoundMenu()
 {
@@ -84,35 +161,118 @@ void MainWindow::addSoundMenu()
 
 void MainWindow::selectProgram(int number)
 {
-    selectedProgram = number;
-    showSelectedProgram();
-    if (ProgramCatalogue::contains(number))
-        emit programSelected(ProgramCatalogue::translatedName(ProgramCatalogue::program(number)));
+    choice.chooseBuiltIn(number);
+}
+
+void MainWindow::showChoice()
+{
+    checkChosenProgram();
+    if (!player.isRunning())
+        showSelectedProgram();
+    if (choice.isChosen())
+        emit programSelected(choice.name());
 }
 
 void MainWindow::play()
 {
-    if (selectedProgram != 0 && !player.isRunning())
+    if (choice.isChosen() && !player.isRunning())
         startSession(LightWarning::From::Desktop);
 }
 
 void MainWindow::showSelectedProgram()
 {
-    if (!ProgramCatalogue::contains(selectedProgram))
+    if (!choice.isChosen())
         return;
-    const Program &program = ProgramCatalogue::program(selectedProgram);
-    ui->selectedLabel->setText(ProgramCatalogue::translatedName(program));
+    // A user's program whose file has an error shows it beside its name.
+    const QString name = choice.error().isEmpty()
+        ? choice.name()
+        : tr("%1: this program's file has an error").arg(choice.name());
+    if (ui->selectedLabel->text() != name)
+        ui->selectedLabel->setText(name);
     // Setting the same document again would lay it out and repaint it for nothing. The raw text
     // keeps the no-break spaces that a translation may have, which the plain text turns into
     // spaces.
-    const QString description = ProgramCatalogue::translatedDescription(program);
+    const QString description = choice.description();
     if (ui->sessionDescription->document()->toRawText() != description)
         ui->sessionDescription->setText(description);
 }
 
+void MainWindow::openProgramFiles(const QStringList &paths)
+{
+    loadUserPrograms();
+    for (const QString &path : paths) {
+        const QString error = choice.open(path);
+        if (!error.isEmpty())
+            showProgramsError(error);
+    }
+}
+
+void MainWindow::newProgram()
+{
+    ProgramDefinition program;
+    program.name = library.unusedName(tr("New Program"));
+    program.stages = {{{StageLength::Kind::Rest, 0, 0}, 10, 10, {0, 0, 1}, {0, 0, 1}}};
+    editInDialog(program, {}, tr("New Program"));
+}
+
+void MainWindow::openProgramFile()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open Program File"), QDir::homePath(),
+        tr("Velmora programs (*.velmora)") + QStringLiteral(";;") + tr("All files (*)"));
+    if (!path.isEmpty())
+        openProgramFiles({path});
+}
+
+void MainWindow::editProgram()
+{
+    if (const std::optional<ProgramDefinition> program = choice.editable())
+        editInDialog(*program, choice.userPath(), tr("Edit Program"));
+}
+
+void MainWindow::duplicateProgram()
+{
+    if (const std::optional<ProgramDefinition> copy = choice.duplicate(chosenSeconds()))
+        editInDialog(*copy, {}, tr("Duplicate Program"));
+    else
+        showProgramsError(tr("Choose a program to duplicate first."));
+}
+
+void MainWindow::deleteProgram()
+{
+    if (choice.userPath().isEmpty())
+        return;
+    const QMessageBox::StandardButton answer = QMessageBox::question(
+        this, tr("Delete Program"), tr("Move \"%1\" to the trash?").arg(choice.name()),
+        QMessageBox::Yes | QMessageBox::Cancel, QMessageBox::Cancel);
+    if (answer != QMessageBox::Yes)
+        return;
+    const QString error = choice.deleteChosen();
+    if (!error.isEmpty())
+        showProgramsError(error);
+}
+
+void MainWindow::editInDialog(const ProgramDefinition &program, const QString &path,
+                              const QString &title)
+{
+    ProgramEditor editor(program, chosenSeconds(), this);
+    editor.setWindowTitle(title);
+    while (editor.exec() == QDialog::Accepted) {
+        const QString error = choice.save(editor.program(), path);
+        if (error.isEmpty())
+            return;
+        showProgramsError(error);
+    }
+}
+
+void MainWindow::showProgramsError(const QString &message)
+{
+    QMessageBox::warning(this, tr("Programs"), message);
+}
+
 void MainWindow::startOrStopSession()
 {
-    if (selectedProgram == 0) {
+    if (!choice.isChosen()) {
         ui->selectedLabel->setText(tr("Select a session first!"));
         QApplication::beep();
     } else if (player.isRunning()) {
@@ -124,6 +284,12 @@ void MainWindow::startOrStopSession()
 
 void MainWindow::startSession(LightWarning::From from)
 {
+    const QString refusal = choice.sessionFor(chosenSeconds()).refusal;
+    if (!refusal.isEmpty()) {
+        ui->selectedLabel->setText(refusal);
+        QApplication::beep();
+        return;
+    }
     if (ui->Visualizer->checkState() == Qt::Unchecked) {
         startPlayer();
         return;
@@ -145,8 +311,12 @@ void MainWindow::startSession(LightWarning::From from)
 
 void MainWindow::startPlayer()
 {
-    player.start(ProgramCatalogue::program(selectedProgram), chosenSeconds(), chosenAmbientSound(),
-                 ui->Tone->checkState() != Qt::Unchecked);
+    const ProgramChoice::Session session = choice.sessionFor(chosenSeconds());
+    const bool secondaryTone = ui->Tone->checkState() != Qt::Unchecked;
+    if (session.builtIn)
+        player.start(*session.builtIn, chosenSeconds(), chosenAmbientSound(), secondaryTone);
+    else
+        player.start(session.name, session.stages, chosenAmbientSound(), secondaryTone);
 }
 
 // The hours box holds 0 to 12 hours, the minutes box 5 to 55 minutes past the hour.
@@ -379,4 +549,6 @@ void MainWindow::setProgramButtonsEnabled(bool enabled)
 {
     for (QAbstractButton *button : programButtons->buttons())
         button->setEnabled(enabled);
+    for (QAction *action : std::as_const(userProgramActions))
+        action->setEnabled(enabled);
 }

@@ -3,6 +3,8 @@
 
 #include "app/lightwarning.h"
 #include "app/settings.h"
+#include "programs/programchoice.h"
+#include "programs/programlibrary.h"
 #include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
 
@@ -12,7 +14,9 @@
 #include <memory>
 
 class LightWarningDialog;
+class QAction;
 class QButtonGroup;
+class QMenu;
 class SessionPlayer;
 class SessionScreen;
 
@@ -35,16 +39,40 @@ public:
     // takes a click in the window.
     void play();
 
+    // Program files given on the command line or by the desktop: each is copied into the programs
+    // folder and the last one chosen.
+    void openProgramFiles(const QStringList &paths);
+
+    // The user's programs, read from their folder just after the window shows.
+    ProgramChoice &programChoice() { return choice; }
+
 signals:
     void programSelected(const QString &name);
     void sessionScreenShownChanged(bool shown);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void connectForm();
     void connectPlayer();
+    void makeProgramsMenu();
+    void listUserPrograms();
+    void checkChosenProgram();
+    void loadUserPrograms();
+
+    void newProgram();
+    void openProgramFile();
+    void editProgram();
+    void duplicateProgram();
+    void deleteProgram();
+    // Shows the editor for a program and saves it to path (a new file when empty) on Save.
+    void editInDialog(const ProgramDefinition &program, const QString &path, const QString &title);
+    void showProgramsError(const QString &message);
     void addSoundMenu();
 
     void selectProgram(int number);
+    void showChoice();
     void showSelectedProgram();
     void startOrStopSession();
     void startSession(LightWarning::From from);
@@ -82,7 +110,17 @@ private:
     QButtonGroup *programButtons;
     // Made at its first show: until then neither its window nor its OpenGL context is needed.
     std::unique_ptr<SessionScreen> sessionScreen;
-    int selectedProgram = 0;
+    ProgramLibrary library;
+    ProgramChoice choice {library};
+    QMenu *programsMenu;
+    QAction *editAction;
+    QAction *deleteAction;
+    // The user's programs in the menu, after the separator below the actions, made when the menu
+    // opens after a change.
+    QList<QAction *> userProgramActions;
+    enum class UserProgramsListed { No, Stale, Yes };
+    bool userProgramsAskedFor = false;
+    UserProgramsListed userProgramsListed = UserProgramsListed::No;
 };
 
 #endif

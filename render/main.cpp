@@ -17,9 +17,13 @@ int main(int argc, char *argv[])
     case RenderOptions::CommandLine::Action::Help:
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), stdout);
         return RenderJob::succeeded;
-    case RenderOptions::CommandLine::Action::List:
-        std::fputs(RenderOptions::programList().toLocal8Bit().constData(), stdout);
+    case RenderOptions::CommandLine::Action::List: {
+        ProgramLibrary library;
+        library.load();
+        std::fputs(RenderOptions::programList(library.programs()).toLocal8Bit().constData(),
+                   stdout);
         return RenderJob::succeeded;
+    }
     case RenderOptions::CommandLine::Action::Error:
         std::fprintf(stderr, "velmora-render: %s\n", line.error.toLocal8Bit().constData());
         return RenderJob::failed;
@@ -27,5 +31,18 @@ int main(int argc, char *argv[])
         break;
     }
     RenderJob::stopOnSignals();
+    if (line.request.programNumber == 0) {
+        // A user's program: named, looked for in the programs folder, or read from its file.
+        ProgramLibrary library;
+        if (line.request.programFile.isNull())
+            library.load();
+        const RenderOptions::UserSession session =
+            RenderOptions::userSession(line.request, library);
+        if (!session.error.isEmpty()) {
+            std::fprintf(stderr, "velmora-render: %s\n", session.error.toLocal8Bit().constData());
+            return RenderJob::failed;
+        }
+        return RenderJob::run(line.request, session.name, session.stages);
+    }
     return RenderJob::run(line.request);
 }

@@ -204,6 +204,10 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
             if (!takeValue())
                 return failed(QStringLiteral("--program needs a name or a number 1 to 11"));
             programText = value;
+        } else if (option == QLatin1String("--program-file")) {
+            if (!takeValue())
+                return failed(QStringLiteral("--program-file needs a program file (.velmora)"));
+            request.programFile = value;
         } else if (option == QLatin1String("--duration")) {
             if (!takeValue())
                 return failed(QStringLiteral("--duration needs a length: %1").arg(lengthsAccepted));
@@ -238,16 +242,28 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
         }
     }
 
-    if (programText.isNull())
-        return failed(
-            QStringLiteral("no program: give --program with a name or number from --list"));
-    const std::optional<int> number = programNumber(programText);
-    if (!number)
-        return failed(QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
-                                     "from velmora-render --list")
-                          .arg(programText)
-                          .arg(ProgramCatalogue::count));
-    request.programNumber = *number;
+    if (!programText.isNull() && !request.programFile.isNull())
+        return failed(QStringLiteral("--program and --program-file name one program between them: "
+                                     "give one of the two"));
+    if (programText.isNull() && request.programFile.isNull())
+        return failed(QStringLiteral("no program: give --program with a name or number from "
+                                     "--list, or --program-file"));
+    // A name that is not a built-in program's is looked for among the user's when the folder is
+    // read; a number is always a built-in one.
+    if (!programText.isNull()) {
+        bool isNumber = false;
+        programText.trimmed().toInt(&isNumber);
+        const std::optional<int> number = programNumber(programText);
+        if (number)
+            request.programNumber = *number;
+        else if (isNumber)
+            return failed(QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
+                                         "from velmora-render --list")
+                              .arg(programText)
+                              .arg(ProgramCatalogue::count));
+        else
+            request.userProgram = programText.simplified();
+    }
 
     if (outputs.size() != 1)
         return failed(outputs.isEmpty()
@@ -263,7 +279,7 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
     return line;
 }
 
-QString RenderOptions::programList()
+QString RenderOptions::programList(const QList<UserProgram> &userPrograms)
 {
     QString list;
     for (int n = 1; n <= ProgramCatalogue::count; ++n) {
@@ -282,7 +298,43 @@ QString RenderOptions::programList()
                     .arg(frequencies, -20)
                     .arg(colours);
     }
+    for (const UserProgram &user : userPrograms) {
+        if (user.program)
+            list += QStringLiteral("    %1  %2\n").arg(user.name(), -30).arg(user.path);
+        else
+            list += QStringLiteral("    %1  %2\n").arg(user.name(), -30).arg(user.error);
+    }
     return list;
+}
+
+RenderOptions::UserSession RenderOptions::userSession(const Request &request,
+                                                      const ProgramLibrary &library)
+{
+    UserSession session;
+    std::optional<ProgramDefinition> program;
+    if (!request.programFile.isNull()) {
+        const ProgramFile::Reading reading = ProgramFile::read(request.programFile);
+        program = reading.program;
+        session.error = reading.error;
+    } else if (const UserProgram *found = library.findByName(request.userProgram)) {
+        program = found->program;
+    } else {
+        session.error = QStringLiteral("unknown program \"%1\": give a name or a number 1 to %2 "
+                                       "from velmora-render --list")
+                            .arg(request.userProgram)
+                            .arg(ProgramCatalogue::count);
+    }
+    if (!program)
+        return session;
+    session.name = program->name;
+    const std::optional<StagePlan> stages = StagePlanner::plan(*program, request.seconds);
+    if (!stages) {
+        session.error =
+            QStringLiteral("%1: %2").arg(program->name, StagePlanner::tooShortMessage(*program));
+        return session;
+    }
+    session.stages = *stages;
+    return session;
 }
 
 QString RenderOptions::ambientChoices()
@@ -312,7 +364,7 @@ QString RenderOptions::helpText()
     velmora-render - render a whole Velmora session to an audio file
 
 SYNOPSIS
-    velmora-render --program NAME|NUMBER [--duration LENGTH]
+    velmora-render --program NAME|NUMBER | --program-file FILE [--duration LENGTH]
                    [--ambient %1|FILE]
                    [--tone %3]
                    [--no-secondary-tone] [--quiet] OUTPUT
@@ -328,7 +380,11 @@ DESCRIPTION
 OPTIONS
     --program NAME|NUMBER
         The program, by its name in any case ("deep sleep") or its number 1 to 11 in the
-        window's order. --list shows them.
+        window's order; a name that no built-in program has is looked for among the user's
+        programs (~/.local/share/velmora/programs). --list shows them all.
+    --program-file FILE
+        A program file of the user's own (.velmora; see velmora-program(5)), read where it is.
+        When its fixed times and shares need more than --duration, nothing is rendered.
     --duration LENGTH
         The session's length, one the window offers: 5 minutes to 12 hours 55 minutes in
         5-minute steps, with 5 to 55 minutes past the hour. Written 1h30m, 90m, 1:30 (hours and
@@ -350,7 +406,8 @@ OPTIONS
     --quiet, -q
         Print nothing but errors.
     --list
-        The eleven programs with their start -> plateau -> end beat and colours.
+        The eleven programs with their start -> plateau -> end beat and colours, then the
+        user's programs with their files, and the error of each file that cannot be played.
     --help, -h
         This text.
 
@@ -367,6 +424,8 @@ OUTPUT
 FILES
     Resources/{%2} beside the executable: the ambient sounds,
     the same ones the installed velmora plays.
+    $XDG_DATA_HOME/velmora/programs/*.velmora (~/.local/share/velmora/programs): the user's
+    programs, the ones the window's Programs menu shows.
 
 EXIT STATUS
     0 when the file is complete, 2 on any error (after a one-line message on standard error),
@@ -375,6 +434,7 @@ EXIT STATUS
 EXAMPLES
     velmora-render --program "Deep Sleep" --duration 7h55m night.flac
     velmora-render --program 6 --duration 25m --ambient water --no-secondary-tone wake.mp3
+    velmora-render --program-file wind-down.velmora --duration 1h5m night.ogg
 )")
         .arg(ambientChoices(), ambientFiles(), toneChoices());
 }

@@ -1,6 +1,7 @@
 #ifndef RENDEROPTIONS_H
 #define RENDEROPTIONS_H
 
+#include "programs/programlibrary.h"
 #include "session/colour.h"
 #include "sound/ambientchoice.h"
 #include "sound/tonekind.h"
@@ -38,7 +39,10 @@ QString clockText(qint64 seconds);
 
 struct Request
 {
+    // A built-in program; 0 for a user's program, named by userProgram or read from programFile.
     int programNumber = 0;
+    QString userProgram;
+    QString programFile;
     int seconds = 5 * 60;
     AmbientChoice ambient = AmbientSound::PinkNoise;
     ToneKind tone = ToneKind::Binaural;
@@ -67,7 +71,17 @@ QString toneChoices();
 QString ambientFiles();
 
 QString helpText();
-QString programList();
+// The built-in programs, then the user's, bad ones with their errors.
+QString programList(const QList<UserProgram> &userPrograms = {});
+
+// A user's program for the request, fitted to its length: named, or read from its file.
+struct UserSession
+{
+    QString name;
+    StagePlan stages;
+    QString error; // one line, when there is no session to render
+};
+UserSession userSession(const Request &request, const ProgramLibrary &library);
 
 } // namespace RenderOptions
 

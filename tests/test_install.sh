@@ -60,7 +60,15 @@ check "scalable icon installed" test -f "$svg"
 check "the 48x48 icon is a 48x48 RGBA PNG" \
     sh -c 'file -b "$1" | grep -q "^PNG image data, 48 x 48, 8-bit/color RGBA"' sh "$png"
 check "the desktop file names the installed icon" grep -qx "Icon=$app_id" "$desktop"
-check "the desktop file starts the linked command" grep -qx "Exec=velmora" "$desktop"
+check "the desktop file starts the linked command with a file" grep -qx "Exec=velmora %f" "$desktop"
+mime="$prefix/$datadir/mime/packages/$app_id.xml"
+check "the desktop file opens program files" \
+    grep -qx "MimeType=application/x-velmora-program;" "$desktop"
+check "the program files' type is installed" test -f "$mime"
+check "update-mime-database takes it and gives .velmora its type" sh -c '
+    mkdir -p "$2/packages" && cp "$1" "$2/packages/" && update-mime-database "$2" 2>/dev/null &&
+        grep -q "^application/x-velmora-program:\*\.velmora$" "$2/globs"
+' sh "$mime" "$work/mime"
 check "desktop-file-validate accepts the desktop file" desktop-file-validate "$desktop"
 check "appstreamcli accepts the metainfo" appstreamcli validate --no-net "$metainfo"
 check "appstreamcli accepts the installed tree" appstreamcli validate-tree --no-net "$prefix"

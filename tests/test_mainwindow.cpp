@@ -80,8 +80,10 @@ void TestMainWindow::windowProperties()
     QCOMPARE(window->minimumSize(), QSize(560, 490));
     QCOMPARE(window->maximumSize(), QSize(560, 490));
     QCOMPARE(window->menuBar()->objectName(), QStringLiteral("menuBar"));
-    QCOMPARE(window->menuBar()->actions().size(), 1);
-    QCOMPARE(window->menuBar()->actions().first()->text(), QStringLiteral("Sound"));
+    // The user's own programs, then the kind of tone.
+    QCOMPARE(window->menuBar()->actions().size(), 2);
+    QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Programs"));
+    QCOMPARE(window->menuBar()->actions().at(1)->text(), QStringLiteral("Sound"));
     QCOMPARE(window->statusBar()->objectName(), QStringLiteral("statusBar"));
     QVERIFY(window->statusBar()->currentMessage().isEmpty());
     QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("centralWidget"));

@@ -2,6 +2,7 @@
 #include "render/progress.h"
 #include "render/renderoptions.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 using RenderOptions::CommandLine;
@@ -32,6 +33,9 @@ private slots:
     void commandLines_data();
     void commandLines();
     void programListHasTheCatalogue();
+    void programListHasTheUsersPrograms();
+    void userSessions_data();
+    void userSessions();
     void textsNameTheTablesChoices_data();
     void textsNameTheTablesChoices();
     void colourNames_data();
@@ -200,8 +204,19 @@ void TestRenderOptions::commandLines_data()
     QTest::newRow("option=value") << QStringList {"--program=Deep Sleep", "--duration=5m", "-"}
                                   << render << "";
     QTest::newRow("no program") << QStringList {"out.wav"} << error << "no program";
-    QTest::newRow("unknown program")
-        << QStringList {"--program", "Nap", "out.wav"} << error << "unknown program \"Nap\"";
+    QTest::newRow("--program wins over a name of the user's")
+        << QStringList {"--program", "deep sleep", "out.wav"} << render << "";
+    QTest::newRow("unknown program number")
+        << QStringList {"--program", "12", "out.wav"} << error << "unknown program \"12\"";
+    QTest::newRow("a name looked for among the user's")
+        << QStringList {"--program", "Nap", "out.wav"} << render << "";
+    QTest::newRow("a program file")
+        << QStringList {"--program-file", "nap.velmora", "out.wav"} << render << "";
+    QTest::newRow("a program and a program file")
+        << QStringList {"--program", "3", "--program-file", "nap.velmora", "out.wav"} << error
+        << "--program and --program-file name one program";
+    QTest::newRow("program file without its value")
+        << QStringList {"a.wav", "--program-file"} << error << "--program-file needs";
     QTest::newRow("length not allowed")
         << QStringList {"--program", "1", "--duration", "1h", "out.wav"} << error
         << "length \"1h\" is not allowed: 5m to 12h55m";
@@ -249,6 +264,96 @@ void TestRenderOptions::programListHasTheCatalogue()
              QStringLiteral("3 Deep Sleep 20 -> 3 -> 20 Hz yellow -> red -> blue"));
     QCOMPARE(lines.at(5).simplified(),
              QStringLiteral("6 Morning Wake 13 -> 27 -> 20 Hz magenta -> cyan -> blue"));
+}
+
+namespace {
+
+// A folder of the user's programs: one good, one bad.
+struct UserFolder
+{
+    UserFolder()
+    {
+        write("wind-down.velmora",
+              "[Velmora Program]\nName=Evening Wind-Down\n\n"
+              "[Stage 1]\nLength=30m\nBeat=18 to 8\nColour=yellow to blue\n\n"
+              "[Stage 2]\nLength=rest\nBeat=8 to 4\nColour=blue\n");
+        write("bad.velmora", "[Velmora Program]\nName=Bad\n");
+        library.load();
+    }
+    void write(const char *name, const QByteArray &text)
+    {
+        QFile file(folder.filePath(QString::fromLatin1(name)));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", name);
+    }
+
+    QTemporaryDir folder;
+    ProgramLibrary library {folder.path()};
+};
+
+} // namespace
+
+void TestRenderOptions::programListHasTheUsersPrograms()
+{
+    const UserFolder user;
+    const QStringList lines =
+        RenderOptions::programList(user.library.programs()).split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 13);
+    QCOMPARE(lines.at(11).simplified(),
+             QStringLiteral("bad %1: line 1: the program has no stages; add a [Stage 1] group")
+                 .arg(user.folder.filePath("bad.velmora")));
+    QCOMPARE(lines.at(12).simplified(),
+             QStringLiteral("Evening Wind-Down %1").arg(user.folder.filePath("wind-down.velmora")));
+}
+
+void TestRenderOptions::userSessions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QList<int>>("stageLengths");
+    QTest::addColumn<QString>("errorStart");
+
+    QTest::newRow("by name, any case")
+        << QStringList {"--program", "evening wind-down", "--duration", "55m", "a.wav"}
+        << QList {1800, 1500} << "";
+    QTest::newRow("by its file") << QStringList {"--program-file", "FOLDER/wind-down.velmora",
+                                                 "--duration", "45m", "a.wav"}
+                                 << QList {1800, 900} << "";
+    QTest::newRow("too short for it")
+        << QStringList {"--program", "Evening Wind-Down", "--duration", "25m", "a.wav"}
+        << QList<int>() << "Evening Wind-Down: This program needs at least 30 min.";
+    QTest::newRow("unknown name") << QStringList {"--program", "Nap", "a.wav"} << QList<int>()
+                                  << "unknown program \"Nap\": give a name or a number 1 to 11";
+    QTest::newRow("a bad file by name is not a program")
+        << QStringList {"--program", "Bad", "a.wav"} << QList<int>() << "unknown program \"Bad\"";
+    QTest::newRow("bad file") << QStringList {"--program-file", "FOLDER/bad.velmora", "a.wav"}
+                              << QList<int>()
+                              << "FOLDER/bad.velmora: line 1: the program has no stages";
+    QTest::newRow("missing file") << QStringList {"--program-file", "FOLDER/gone.velmora", "a.wav"}
+                                  << QList<int>() << "FOLDER/gone.velmora: there is no such file";
+}
+
+void TestRenderOptions::userSessions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QList<int>, stageLengths);
+    QFETCH(QString, errorStart);
+    const UserFolder user;
+    arguments.replaceInStrings("FOLDER", user.folder.path());
+    errorStart.replace("FOLDER", user.folder.path());
+
+    const CommandLine line = RenderOptions::parse(arguments);
+    QCOMPARE(line.action, CommandLine::Action::Render);
+    QCOMPARE(line.request.programNumber, 0);
+    const RenderOptions::UserSession session =
+        RenderOptions::userSession(line.request, user.library);
+    if (errorStart.isEmpty())
+        QVERIFY2(session.error.isEmpty(), qPrintable(session.error));
+    else
+        QVERIFY2(session.error.startsWith(errorStart), qPrintable(session.error));
+    QList<int> lengths;
+    for (const PlannedStage &stage : session.stages)
+        lengths.append(stage.lengthSeconds);
+    QCOMPARE(lengths, stageLengths);
 }
 
 namespace {
@@ -436,5 +541,5 @@ void TestRenderOptions::saturatingMixOfLongStretches()
     }
 }
 
-QTEST_APPLESS_MAIN(TestRenderOptions)
+QTEST_GUILESS_MAIN(TestRenderOptions)
 #include "test_renderoptions.moc"

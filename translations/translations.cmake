@@ -15,7 +15,7 @@ endforeach()
 
 # Every folder whose texts the window shows; render/ stays out.
 set(translated_sources)
-foreach(folder app desktop display player session sound)
+foreach(folder app desktop display player programs session sound)
     file(GLOB sources CONFIGURE_DEPENDS
         ${PROJECT_SOURCE_DIR}/${folder}/*.h ${PROJECT_SOURCE_DIR}/${folder}/*.cpp
         ${PROJECT_SOURCE_DIR}/${folder}/*.ui)

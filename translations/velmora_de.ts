@@ -288,6 +288,70 @@ p, li { white-space: pre-wrap; }
         <source>Choose Your Own Sound</source>
         <translation>Eigenen Klang wählen</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programme</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Neues Programm …</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>Programmdatei ö&amp;ffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>Programm &amp;bearbeiten …</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>Programm &amp;duplizieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>Programm &amp;löschen</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1: Die Datei dieses Programms enthält einen Fehler</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Neues Programm</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Programmdatei öffnen</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Velmora-Programme (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Programm bearbeiten</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Programm duplizieren</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Wählen Sie zuerst ein Programm zum Duplizieren.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Programm löschen</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>„%1“ in den Papierkorb verschieben?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programme</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
@@ -434,6 +498,247 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Binaural tone</source>
         <translation>Binauralton</translation>
+    </message>
+</context>
+<context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>„%1“ ist kein Gruppenname</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>die Zeile ist weder eine [Gruppe] noch ein Schlüssel=Wert-Paar noch ein #Kommentar</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>ein Schlüssel steht vor der ersten Gruppe</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>Die Datei dieses Programms enthält einen Fehler.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>&amp;Phasen, in der Reihenfolge, in der sie spielen:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Dauer</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Beat von (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Beat bis (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Farbe von</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Farbe bis</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>Phase &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>Phase &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>Der Beat in einer Sitzung von %1:</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Phase %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Ein Programm braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Name: Ein Programm braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Ein Programm braucht mindestens eine Phase.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Schreiben Sie eine Zeit wie 90s, 5m oder 1h30m, einen Anteil der Sitzung wie 20% oder rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>Phase %1 nimmt schon den Rest; das darf nur eine Phase.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>Die Anteile der Sitzung ergeben mehr als 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Schreiben Sie einen Beat von 0.5 bis 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Schreiben Sie eines von %1 oder #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>Der Verlauf erscheint wieder, sobald jede Phase lesbar ist.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1: Diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: Die Datei kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1: Die Datei ist größer als 1 MiB; eine Programmdatei hat nur wenige Zeilen Text</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1: Stage %2, %3 (Zeile %4): %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>dies ist keine Textdatei (sie enthält ein Null-Byte)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>der Text ist kein UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1: Es gibt keine Gruppe [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] hat keinen Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1]: Phasen sind von 1 bis %2 nummeriert, wie [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>das Programm hat keine Phasen; fügen Sie eine Gruppe [Stage 1] hinzu</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1: Stage %2 (Zeile %3): %4 fehlt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>„%1“ ist keine Dauer; schreiben Sie eine Zeit wie 90s, 5m oder 1h30m, einen Anteil der Sitzung wie 20% oder rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>Phase %1 nimmt schon den Rest; das darf nur eine Phase</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>die Anteile der Sitzung ergeben mehr als 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>„%1“ ist kein Beat von 0.5 bis 40 Hz; schreiben Sie einen wie 8 oder einen Verlauf wie 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>„%1“ ist keine Farbe; schreiben Sie eine von %2 oder #rrggbb oder einen Verlauf wie yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1: Das Programm konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: Die Datei kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1: Das Programm konnte nicht in den Papierkorb verschoben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>Die Anteile dieses Programms lassen keine Zeit für seine festen Phasen.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Dieses Programm braucht mindestens %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 Std.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 Std. %2 Min.</translation>
     </message>
 </context>
 </TS>

@@ -288,6 +288,70 @@ p, li { white-space: pre-wrap; }
         <source>Choose Your Own Sound</source>
         <translation>Elegir su propio sonido</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programas</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Nuevo programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>&amp;Abrir archivo de programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>&amp;Editar programa…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>D&amp;uplicar programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>E&amp;liminar programa</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1: el archivo de este programa tiene un error</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nuevo programa</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Abrir archivo de programa</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Programas de Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Editar programa</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Duplicar programa</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Elija primero un programa para duplicar.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Eliminar programa</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>¿Mover «%1» a la papelera?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
@@ -434,6 +498,247 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Binaural tone</source>
         <translation>Tono binaural</translation>
+    </message>
+</context>
+<context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>«%1» no es un nombre de grupo</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>la línea no es un [grupo], ni un par clave=valor, ni un #comentario</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>una clave aparece antes del primer grupo</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>El archivo de este programa tiene un error.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descripción:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>&amp;Etapas, en el orden en que suenan:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duración</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Pulso desde (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Pulso hasta (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Color desde</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Color hasta</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Añadir etapa</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>&amp;Quitar etapa</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>S&amp;ubir</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Ba&amp;jar</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>El pulso a lo largo de una sesión de %1:</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Etapa %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Un programa necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Nombre: un programa necesita un nombre.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Un programa necesita al menos una etapa.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Escriba un tiempo como 90s, 5m o 1h30m, una parte de la sesión como 20%, o rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>La etapa %1 ya toma el resto; solo una etapa puede.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>Las partes de la sesión suman más del 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Escriba un pulso de 0.5 a 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Escriba uno de %1, o #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>El gráfico vuelve cuando cada etapa se puede leer.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1: no existe ese archivo</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: no se puede leer el archivo: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1: el archivo ocupa más de 1 MiB; un archivo de programa son unas pocas líneas de texto</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: línea %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1: Stage %2, %3 (línea %4): %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>no es un archivo de texto (contiene un byte nulo)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>el texto no está en UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1: no hay ningún grupo [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] no tiene Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1]: las etapas se numeran de 1 a %2, como [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>el programa no tiene etapas; añada un grupo [Stage 1]</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1: Stage %2 (línea %3): falta %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>«%1» no es una duración; escriba un tiempo como 90s, 5m o 1h30m, una parte de la sesión como 20%, o rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>la etapa %1 ya toma el resto; solo una etapa puede</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>las partes de la sesión suman más del 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>«%1» no es un pulso de 0.5 a 40 Hz; escriba uno como 8, o una rampa como 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>«%1» no es un color; escriba uno de %2 o #rrggbb, o una rampa como yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1: no se pudo guardar el programa: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: no se puede leer el archivo: %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1: no se pudo mover el programa a la papelera: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>Las partes de la sesión de este programa no dejan tiempo a sus etapas fijas.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Este programa necesita al menos %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 </TS>

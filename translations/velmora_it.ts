@@ -288,6 +288,70 @@ p, li { white-space: pre-wrap; }
         <source>Choose Your Own Sound</source>
         <translation>Scegli il tuo suono</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programmi</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Nuovo programma…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>&amp;Apri file di programma…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>&amp;Modifica programma…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>D&amp;uplica programma…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>&amp;Elimina programma</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1: il file di questo programma contiene un errore</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nuovo programma</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Apri file di programma</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Programmi di Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Modifica programma</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Duplica programma</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Scegli prima un programma da duplicare.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Elimina programma</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>Spostare «%1» nel cestino?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programmi</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
@@ -434,6 +498,247 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Binaural tone</source>
         <translation>Tono binaurale</translation>
+    </message>
+</context>
+<context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>«%1» non è un nome di gruppo</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>la riga non è un [gruppo], né una coppia chiave=valore, né un #commento</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>una chiave precede il primo gruppo</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>Il file di questo programma contiene un errore.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Programma</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrizione:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>&amp;Fasi, nell’ordine in cui suonano:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Durata</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Battimento da (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Battimento a (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Colore da</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Colore a</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Aggiungi fase</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>&amp;Rimuovi fase</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>Il battimento in una sessione di %1:</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Fase %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Un programma ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Nome: un programma ha bisogno di un nome.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Un programma ha bisogno di almeno una fase.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Scrivi un tempo come 90s, 5m o 1h30m, una quota della sessione come 20%, oppure rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>La fase %1 prende già il resto; solo una fase può farlo.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>Le quote della sessione superano il 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Scrivi un battimento da 0.5 a 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Scrivi uno tra %1, oppure #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>Il grafico ritorna quando ogni fase è leggibile.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1: il file non esiste</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: impossibile leggere il file: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1: il file supera 1 MiB; un file di programma è di poche righe di testo</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: riga %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1: Stage %2, %3 (riga %4): %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>non è un file di testo (contiene un byte nullo)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>il testo non è in UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1: manca il gruppo [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] non ha Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1]: le fasi sono numerate da 1 a %2, come [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>il programma non ha fasi; aggiungi un gruppo [Stage 1]</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1: Stage %2 (riga %3): manca %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>«%1» non è una durata; scrivi un tempo come 90s, 5m o 1h30m, una quota della sessione come 20%, oppure rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>la fase %1 prende già il resto; solo una fase può farlo</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>le quote della sessione superano il 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>«%1» non è un battimento da 0.5 a 40 Hz; scrivine uno come 8, o una rampa come 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>«%1» non è un colore; scrivi uno tra %2 o #rrggbb, o una rampa come yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1: impossibile salvare il programma: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: impossibile leggere il file: %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1: impossibile spostare il programma nel cestino: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>Le quote di sessione di questo programma non lasciano tempo alle sue fasi fisse.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Questo programma richiede almeno %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 </TS>

@@ -288,6 +288,70 @@ p, li { white-space: pre-wrap; }
         <source>Choose Your Own Sound</source>
         <translation>Wybierz własny dźwięk</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programy</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Nowy program…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>&amp;Otwórz plik programu…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>&amp;Edytuj program…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>Zd&amp;uplikuj program…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>U&amp;suń program</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1: plik tego programu zawiera błąd</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Nowy program</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Otwórz plik programu</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Programy Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Edytuj program</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Zduplikuj program</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Najpierw wybierz program do zduplikowania.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Usuń program</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>Przenieść „%1” do kosza?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programy</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
@@ -434,6 +498,247 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Binaural tone</source>
         <translation>Ton binauralny</translation>
+    </message>
+</context>
+<context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>„%1” nie jest nazwą grupy</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>wiersz nie jest ani [grupą], ani parą klucz=wartość, ani #komentarzem</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>klucz stoi przed pierwszą grupą</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>Plik tego programu zawiera błąd.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nazwa:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Opis:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>&amp;Etapy w kolejności odtwarzania:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Czas trwania</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Dudnienie od (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Dudnienie do (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Kolor od</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Kolor do</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Dodaj etap</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>&amp;Usuń etap</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>W &amp;górę</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>W dó&amp;ł</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>Dudnienie w sesji trwającej %1:</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Etap %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Program musi mieć nazwę.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Nazwa: program musi mieć nazwę.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Program musi mieć co najmniej jeden etap.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Wpisz czas, np. 90s, 5m lub 1h30m, część sesji, np. 20%, albo rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>Etap %1 już zajmuje resztę; może to tylko jeden etap.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>Części sesji dają razem ponad 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Wpisz dudnienie od 0.5 do 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Wpisz jeden z kolorów: %1 albo #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>Wykres wróci, gdy każdy etap da się odczytać.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1: nie ma takiego pliku</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: nie można odczytać pliku: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1: plik jest większy niż 1 MiB; plik programu to kilka wierszy tekstu</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: wiersz %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1: Stage %2, %3 (wiersz %4): %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>to nie jest plik tekstowy (zawiera bajt zerowy)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>tekst nie jest w UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1: brak grupy [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] nie ma klucza Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1]: etapy są numerowane od 1 do %2, jak [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>program nie ma etapów; dodaj grupę [Stage 1]</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1: Stage %2 (wiersz %3): brak %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>„%1” nie jest czasem trwania; wpisz czas, np. 90s, 5m lub 1h30m, część sesji, np. 20%, albo rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>etap %1 już zajmuje resztę; może to tylko jeden etap</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>części sesji dają razem ponad 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>„%1” nie jest dudnieniem od 0.5 do 40 Hz; wpisz np. 8 albo przejście, np. 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>„%1” nie jest kolorem; wpisz jeden z: %2 albo #rrggbb, albo przejście, np. yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1: nie udało się zapisać programu: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: nie można odczytać pliku: %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1: nie udało się przenieść programu do kosza: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>Części sesji tego programu nie zostawiają czasu na jego stałe etapy.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Ten program wymaga co najmniej %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 godz.</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 godz. %2 min</translation>
     </message>
 </context>
 </TS>

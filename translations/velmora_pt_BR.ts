@@ -288,6 +288,70 @@ p, li { white-space: pre-wrap; }
         <source>Choose Your Own Sound</source>
         <translation>Escolher seu próprio som</translation>
     </message>
+    <message>
+        <source>&amp;Programs</source>
+        <translation>&amp;Programas</translation>
+    </message>
+    <message>
+        <source>&amp;New Program...</source>
+        <translation>&amp;Novo programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Open Program File...</source>
+        <translation>&amp;Abrir arquivo de programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit Program...</source>
+        <translation>&amp;Editar programa…</translation>
+    </message>
+    <message>
+        <source>D&amp;uplicate Program...</source>
+        <translation>D&amp;uplicar programa…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Program</source>
+        <translation>E&amp;xcluir programa</translation>
+    </message>
+    <message>
+        <source>%1: this program&apos;s file has an error</source>
+        <translation>%1: o arquivo deste programa tem um erro</translation>
+    </message>
+    <message>
+        <source>New Program</source>
+        <translation>Novo programa</translation>
+    </message>
+    <message>
+        <source>Open Program File</source>
+        <translation>Abrir arquivo de programa</translation>
+    </message>
+    <message>
+        <source>Velmora programs (*.velmora)</source>
+        <translation>Programas do Velmora (*.velmora)</translation>
+    </message>
+    <message>
+        <source>Edit Program</source>
+        <translation>Editar programa</translation>
+    </message>
+    <message>
+        <source>Duplicate Program</source>
+        <translation>Duplicar programa</translation>
+    </message>
+    <message>
+        <source>Choose a program to duplicate first.</source>
+        <translation>Escolha primeiro um programa para duplicar.</translation>
+    </message>
+    <message>
+        <source>Delete Program</source>
+        <translation>Excluir programa</translation>
+    </message>
+    <message>
+        <source>Move &quot;%1&quot; to the trash?</source>
+        <translation>Mover “%1” para a lixeira?</translation>
+    </message>
+    <message>
+        <source>Programs</source>
+        <translation>Programas</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
@@ -434,6 +498,247 @@ p, li { white-space: pre-wrap; }
     <message>
         <source>Binaural tone</source>
         <translation>Tom binaural</translation>
+    </message>
+</context>
+<context>
+    <name>BeatPlot</name>
+    <message>
+        <source>%1 Hz</source>
+        <translation>%1 Hz</translation>
+    </message>
+</context>
+<context>
+    <name>KeyFile</name>
+    <message>
+        <source>&quot;%1&quot; is not a group name</source>
+        <translation>“%1” não é um nome de grupo</translation>
+    </message>
+    <message>
+        <source>the line is neither a [group], a key=value pair nor a #comment</source>
+        <translation>a linha não é um [grupo], nem um par chave=valor, nem um #comentário</translation>
+    </message>
+    <message>
+        <source>a key comes before the first group</source>
+        <translation>uma chave aparece antes do primeiro grupo</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramChoice</name>
+    <message>
+        <source>This program&apos;s file has an error.</source>
+        <translation>O arquivo deste programa tem um erro.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramEditor</name>
+    <message>
+        <source>Program</source>
+        <translation>Programa</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Descrição:</translation>
+    </message>
+    <message>
+        <source>&amp;Stages, in the order they play:</source>
+        <translation>&amp;Etapas, na ordem em que tocam:</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <translation>Duração</translation>
+    </message>
+    <message>
+        <source>Beat from (Hz)</source>
+        <translation>Batida de (Hz)</translation>
+    </message>
+    <message>
+        <source>Beat to (Hz)</source>
+        <translation>Batida até (Hz)</translation>
+    </message>
+    <message>
+        <source>Colour from</source>
+        <translation>Cor de</translation>
+    </message>
+    <message>
+        <source>Colour to</source>
+        <translation>Cor até</translation>
+    </message>
+    <message>
+        <source>&amp;Add Stage</source>
+        <translation>&amp;Adicionar etapa</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Stage</source>
+        <translation>&amp;Remover etapa</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Mover para &amp;cima</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Mover para &amp;baixo</translation>
+    </message>
+    <message>
+        <source>The beat over a session of %1:</source>
+        <translation>A batida ao longo de uma sessão de %1:</translation>
+    </message>
+    <message>
+        <source>Stage %1, %2: %3</source>
+        <translation>Etapa %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>A program needs a name.</source>
+        <translation>Um programa precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>Name: a program needs a name.</source>
+        <translation>Nome: um programa precisa de um nome.</translation>
+    </message>
+    <message>
+        <source>A program needs at least one stage.</source>
+        <translation>Um programa precisa de pelo menos uma etapa.</translation>
+    </message>
+    <message>
+        <source>Write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest.</source>
+        <translation>Escreva um tempo como 90s, 5m ou 1h30m, uma parte da sessão como 20%, ou rest.</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may.</source>
+        <translation>A etapa %1 já fica com o resto; só uma etapa pode.</translation>
+    </message>
+    <message>
+        <source>The shares of the session come to more than 100%.</source>
+        <translation>As partes da sessão somam mais de 100%.</translation>
+    </message>
+    <message>
+        <source>Write a beat from 0.5 to 40 Hz.</source>
+        <translation>Escreva uma batida de 0.5 a 40 Hz.</translation>
+    </message>
+    <message>
+        <source>Write one of %1, or #rrggbb.</source>
+        <translation>Escreva uma destas: %1, ou #rrggbb.</translation>
+    </message>
+    <message>
+        <source>The plot returns when every stage can be read.</source>
+        <translation>O gráfico volta quando cada etapa puder ser lida.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>%1: there is no such file</source>
+        <translation>%1: esse arquivo não existe</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: o arquivo não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file is larger than 1 MiB; a program file is a few lines of text</source>
+        <translation>%1: o arquivo tem mais de 1 MiB; um arquivo de programa tem poucas linhas de texto</translation>
+    </message>
+    <message>
+        <source>%1: line %2: %3</source>
+        <translation>%1: linha %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2, %3 (line %4): %5</source>
+        <translation>%1: Stage %2, %3 (linha %4): %5</translation>
+    </message>
+    <message>
+        <source>this is not a text file (it holds a zero byte)</source>
+        <translation>não é um arquivo de texto (contém um byte nulo)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8</source>
+        <translation>o texto não está em UTF-8</translation>
+    </message>
+    <message>
+        <source>%1: there is no [Velmora Program] group</source>
+        <translation>%1: não há grupo [Velmora Program]</translation>
+    </message>
+    <message>
+        <source>[Velmora Program] has no Name</source>
+        <translation>[Velmora Program] não tem Name</translation>
+    </message>
+    <message>
+        <source>[%1]: stages are numbered from 1 to %2, as [Stage 1]</source>
+        <translation>[%1]: as etapas são numeradas de 1 a %2, como [Stage 1]</translation>
+    </message>
+    <message>
+        <source>the program has no stages; add a [Stage 1] group</source>
+        <translation>o programa não tem etapas; adicione um grupo [Stage 1]</translation>
+    </message>
+    <message>
+        <source>%1: Stage %2 (line %3): there is no %4</source>
+        <translation>%1: Stage %2 (linha %3): falta %4</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a length; write a time such as 90s, 5m or 1h30m, a share of the session such as 20%, or rest</source>
+        <translation>“%1” não é uma duração; escreva um tempo como 90s, 5m ou 1h30m, uma parte da sessão como 20%, ou rest</translation>
+    </message>
+    <message>
+        <source>Stage %1 takes the rest already; only one stage may</source>
+        <translation>a etapa %1 já fica com o resto; só uma etapa pode</translation>
+    </message>
+    <message>
+        <source>the shares of the session come to more than 100%</source>
+        <translation>as partes da sessão somam mais de 100%</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a beat from 0.5 to 40 Hz; write one such as 8, or a ramp such as 18 to 8</source>
+        <translation>“%1” não é uma batida de 0.5 a 40 Hz; escreva uma como 8, ou uma rampa como 18 to 8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
+        <translation>“%1” não é uma cor; escreva uma de %2 ou #rrggbb, ou uma rampa como yellow to blue</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLibrary</name>
+    <message>
+        <source>%1: the program could not be saved: %2</source>
+        <translation>%1: não foi possível salvar o programa: %2</translation>
+    </message>
+    <message>
+        <source>%1: the file cannot be read: %2</source>
+        <translation>%1: o arquivo não pode ser lido: %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be moved to the trash: %2</source>
+        <translation>%1: não foi possível mover o programa para a lixeira: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StagePlanner</name>
+    <message>
+        <source>This program&apos;s shares of the session leave no time for its fixed stages.</source>
+        <translation>As partes da sessão deste programa não deixam tempo para as etapas fixas.</translation>
+    </message>
+    <message>
+        <source>This program needs at least %1.</source>
+        <translation>Este programa precisa de pelo menos %1.</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1 h</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 </TS>
