@@ -154,6 +154,8 @@ void TestSoundOutput::createWindow()
     sessionPlayer = new SessionPlayer;
     window = new MainWindow(*sessionPlayer);
     WindowParts::child<QCheckBox>(window, "Visualizer")->setChecked(false);
+    // The window remembers the last test's choice of sound.
+    WindowParts::child<QComboBox>(window, "comboBox")->setCurrentText(QStringLiteral("Pink Noise"));
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     startButton = WindowParts::child<QPushButton>(window, "startButton");
