@@ -8,19 +8,11 @@
 #include "sound/ambientsound.h"
 #include "sound/tone.h"
 
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-volatile std::sig_atomic_t stopSignal = 0;
-
-void requestStop(int signal)
-{
-    stopSignal = signal;
-}
 
 // mpg123, under libsndfile, prints its own notes about a damaged MP3 on standard error; the one
 // line that says which file failed is enough.
@@ -73,12 +65,6 @@ QString summary(const RenderOptions::Request &request, const SessionRenderer &re
 
 } // namespace
 
-void RenderJob::stopOnSignals()
-{
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
-}
-
 int RenderJob::run(const RenderOptions::Request &request)
 {
     AmbientLoop ambient;
@@ -95,16 +81,13 @@ int RenderJob::run(const RenderOptions::Request &request)
 
     QString error;
     AudioFileWriter writer;
-    if (!writer.open(request.output, request.format, renderer.totalFrames(), &error))
+    const auto existing =
+        request.force ? AudioFileWriter::Existing::Replace : AudioFileWriter::Existing::Keep;
+    if (!writer.open(request.outputName, request.format, renderer.totalFrames(), existing, &error))
         return fail(error);
 
     ProgressBar progress(stderr, !request.quiet && isatty(STDERR_FILENO));
     while (!renderer.isFinished()) {
-        if (stopSignal != 0) {
-            progress.clear();
-            std::fputs("velmora-render: interrupted; no file written\n", stderr);
-            return 128 + stopSignal;
-        }
         const QVector<qint16> &piece = renderer.renderNext();
         if (!writer.write(piece.constData(), piece.size() / 2, &error)) {
             progress.clear();

@@ -10,11 +10,8 @@ namespace RenderJob {
 constexpr int succeeded = 0;
 constexpr int failed = 2;
 
+// A signal ends it through Interruption, where main() installs it.
 int run(const RenderOptions::Request &request);
-
-// An interrupt or termination signal ends the render at the next piece, without a file, with the
-// shell's status for that signal: 128 + its number.
-void stopOnSignals();
 
 } // namespace RenderJob
 

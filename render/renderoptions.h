@@ -41,7 +41,12 @@ struct Request
     AmbientSound ambient = AmbientSound::PinkNoise;
     bool secondaryTone = true;
     bool quiet = false;
+    // Replace an existing output file or link.
+    bool force = false;
     QString output;
+    // The output's name byte for byte, as the file system has it: QFile::encodeName(output)
+    // unless the caller has the bytes it was given.
+    QByteArray outputName;
     OutputFormat format = OutputFormat::Wav;
 };
 
@@ -51,6 +56,8 @@ struct CommandLine
     Action action = Action::Error;
     Request request;
     QString error; // one line naming the problem and the accepted values
+    // Which of the arguments names the output, so that its bytes can be taken as they came.
+    int outputArgument = -1;
 };
 
 // arguments without the program name.
