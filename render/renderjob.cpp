@@ -1,9 +1,8 @@
 #include "render/renderjob.h"
 
-#include "render/audiofilewriter.h"
 #include "render/progress.h"
-#include "render/sessionplan.h"
-#include "render/sessionrenderer.h"
+#include "render/sessionexport.h"
+#include "session/programcatalogue.h"
 #include "sound/ambientloop.h"
 #include "sound/ambientsound.h"
 #include "sound/tone.h"
@@ -50,17 +49,16 @@ int fail(const QString &message)
     return RenderJob::failed;
 }
 
-QString summary(const RenderOptions::Request &request, const SessionRenderer &renderer,
-                const AudioFileWriter &writer)
+QString summary(const RenderOptions::Request &request, const SessionExport::Outcome &outcome)
 {
     const QString where =
         request.output == QLatin1String("-") ? QStringLiteral("standard output") : request.output;
     return QStringLiteral("velmora-render: wrote %1: %2, %3 of %4, %5 %6 kHz stereo")
-        .arg(where, Progress::sizeText(writer.size()),
-             RenderOptions::clockText(renderer.totalFrames() / Tone::framesPerSecond),
+        .arg(where, Progress::sizeText(outcome.bytes),
+             RenderOptions::clockText(outcome.frames / Tone::framesPerSecond),
              QLatin1String(ProgramCatalogue::program(request.programNumber).name),
              QLatin1String(RenderOptions::formatName(request.format)))
-        .arg(writer.outputRate() / 1000.0);
+        .arg(outcome.outputRate / 1000.0);
 }
 
 } // namespace
@@ -75,37 +73,28 @@ int RenderJob::run(const RenderOptions::Request &request)
             return fail(error);
     }
 
-    const SessionPlan plan =
-        SessionPlan::of(ProgramCatalogue::program(request.programNumber), request.seconds);
-    SessionRenderer renderer(plan, request.secondaryTone, ambient.isEmpty() ? nullptr : &ambient);
-
     QString error;
-    AudioFileWriter writer;
+    ProgressBar progress(stderr, !request.quiet && isatty(STDERR_FILENO));
+    const auto showProgress = [&progress](qint64 done, qint64 total) {
+        progress.update(done, total, Tone::framesPerSecond);
+        return true;
+    };
     const auto existing =
         request.force ? AudioFileWriter::Existing::Replace : AudioFileWriter::Existing::Keep;
-    if (!writer.open(request.outputName, request.format, renderer.totalFrames(), existing, &error))
-        return fail(error);
-
-    ProgressBar progress(stderr, !request.quiet && isatty(STDERR_FILENO));
-    while (!renderer.isFinished()) {
-        const QVector<qint16> &piece = renderer.renderNext();
-        if (!writer.write(piece.constData(), piece.size() / 2, &error)) {
-            progress.clear();
-            return fail(error);
-        }
-        progress.update(renderer.renderedFrames(), renderer.totalFrames(), Tone::framesPerSecond);
-    }
+    SessionExport::Outcome outcome;
+    const bool written =
+        SessionExport::render(request, ambient, existing, showProgress, &outcome, &error);
     progress.clear();
-    if (!writer.finish(&error))
+    if (!written)
         return fail(error);
 
     if (!request.quiet) {
-        std::fprintf(stderr, "%s\n", summary(request, renderer, writer).toLocal8Bit().constData());
-        if (renderer.saturatedSamples() > 0)
+        std::fprintf(stderr, "%s\n", summary(request, outcome).toLocal8Bit().constData());
+        if (outcome.saturatedSamples > 0)
             std::fprintf(stderr,
                          "velmora-render: warning: tone and ambient sound went past full scale "
                          "in %lld samples, which were held at full scale\n",
-                         static_cast<long long>(renderer.saturatedSamples()));
+                         static_cast<long long>(outcome.saturatedSamples));
     }
     return succeeded;
 }

@@ -1,3 +1,4 @@
+#include "render/sessionexport.h"
 #include "render/sessionplan.h"
 #include "sound/fade.h"
 #include "sound/tone.h"
@@ -287,6 +288,9 @@ private slots:
     void terminalIsNoOutput();
     void namesAreKeptByteForByte_data();
     void namesAreKeptByteForByte();
+    void exportJobWritesWhatTheCommandWrites_data();
+    void exportJobWritesWhatTheCommandWrites();
+    void cancelledExportLeavesNoFile();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
 
@@ -799,6 +803,78 @@ void TestRender::namesAreKeptByteForByte()
     QVERIFY(standardError.open(QIODevice::ReadOnly));
     QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, standardError.readAll().constData());
     QCOMPARE(entriesOf(folder), QList<QByteArray> {name});
+}
+
+void TestRender::exportJobWritesWhatTheCommandWrites_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("FLAC") << "session.flac";
+    QTest::newRow("MP3") << "session.mp3";
+}
+
+// The window's export, on a thread of its own, writes the very file velmora-render writes for the
+// same choices, with the ambient sounds both find beside them, and reports its progress to the
+// end.
+void TestRender::exportJobWritesWhatTheCommandWrites()
+{
+    QFETCH(QString, name);
+
+    const QString folder = freshFolder("export");
+    const QString exported = folder + "/exported-" + name;
+    const QString rendered = folder + "/rendered-" + name;
+    RenderOptions::Request request;
+    request.programNumber = 3;
+    request.seconds = 300;
+    request.ambient = AmbientSound::Water;
+    request.secondaryTone = true;
+    request.output = exported;
+    request.outputName = QFile::encodeName(exported);
+    request.format = *RenderOptions::outputFormatFor(exported);
+
+    ExportJob job;
+    QSignalSpy progressed(&job, &ExportJob::progressed);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start(request);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 120000);
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QVERIFY(!progressed.isEmpty());
+    QCOMPARE(progressed.last().at(0).toLongLong(), fiveMinuteFrames);
+    QCOMPARE(progressed.last().at(1).toLongLong(), fiveMinuteFrames);
+
+    const Run run = runProcess(QStringLiteral(VELMORA_RENDER),
+                               {"--program", "3", "--ambient", "water", rendered});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const Sound fromWindow = readSound(exported);
+    const Sound fromCommand = readSound(rendered);
+    QVERIFY2(fromWindow.error.isEmpty(), qPrintable(fromWindow.error));
+    QCOMPARE(fromWindow.frames(), fromCommand.frames());
+    QVERIFY(fromWindow.samples == fromCommand.samples);
+}
+
+// Cancel stops an export at its next piece and leaves nothing in the folder.
+void TestRender::cancelledExportLeavesNoFile()
+{
+    const QString folder = freshFolder("cancel");
+    RenderOptions::Request request;
+    request.programNumber = 3;
+    request.seconds = 46500;
+    request.ambient = AmbientSound::None;
+    request.output = folder + "/night.flac";
+    request.outputName = QFile::encodeName(request.output);
+    request.format = RenderOptions::OutputFormat::Flac;
+
+    ExportJob job;
+    QSignalSpy progressed(&job, &ExportJob::progressed);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start(request);
+    QTRY_VERIFY_WITH_TIMEOUT(!progressed.isEmpty(), 10000);
+    job.cancel();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toBool(), true);
+    QVERIFY(!job.isRunning());
+    QCOMPARE(entriesOf(folder), QList<QByteArray>());
 }
 
 void TestRender::progressOnlyOnATerminal_data()
