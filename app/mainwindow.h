@@ -5,7 +5,10 @@
 
 #include <memory>
 
+class ExportJob;
 class QButtonGroup;
+class QElapsedTimer;
+class QProgressDialog;
 class SessionPlayer;
 class SessionScreen;
 
@@ -52,12 +55,22 @@ private:
     void showStopped(bool atItsEnd);
     void setProgramButtonsEnabled(bool enabled);
 
+    // File > Export Session...: the selected program with the form's choices, written to a file
+    // on a thread of its own while the window and any session go on.
+    void exportSession();
+    void showExportProgress(qint64 doneFrames, qint64 totalFrames);
+    void showExportFinished(bool succeeded, bool cancelled, const QString &error);
+
     std::unique_ptr<Ui::MainWindow> ui;
     SessionPlayer &player;
     QButtonGroup *programButtons;
     // Made at its first show: until then neither its window nor its OpenGL context is needed.
     std::unique_ptr<SessionScreen> sessionScreen;
     int selectedProgram = 0;
+    ExportJob *exportJob;
+    QProgressDialog *exportProgress = nullptr;
+    std::unique_ptr<QElapsedTimer> exportTime;
+    QString exportPath;
 };
 
 #endif

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -67,7 +68,13 @@ void TestMainWindow::windowProperties()
     QCOMPARE(window->minimumSize(), QSize(560, 490));
     QCOMPARE(window->maximumSize(), QSize(560, 490));
     QCOMPARE(window->menuBar()->objectName(), QStringLiteral("menuBar"));
-    QVERIFY(window->menuBar()->actions().isEmpty());
+    // One menu, File, with one item: Export Session..., on Ctrl+E.
+    QCOMPARE(window->menuBar()->actions().size(), 1);
+    const QAction *file = window->menuBar()->actions().first();
+    QCOMPARE(file->text(), QStringLiteral("&File"));
+    QCOMPARE(file->menu()->actions().size(), 1);
+    QCOMPARE(file->menu()->actions().first()->text(), QStringLiteral("&Export Session..."));
+    QCOMPARE(file->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     QCOMPARE(window->statusBar()->objectName(), QStringLiteral("statusBar"));
     QVERIFY(window->statusBar()->currentMessage().isEmpty());
     QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("centralWidget"));
