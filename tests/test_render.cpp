@@ -668,11 +668,11 @@ void TestRender::signalsEndTheRenderWithoutAFile()
     const QString folder = freshFolder("signals");
     const QByteArray errors = QFile::encodeName(root.filePath("signals.err"));
     const pid_t pid = spawn({QFile::encodeName(renderer), "--program", "3", "--duration", "12h55m",
-                             QFile::encodeName(folder + "/night.flac")},
+                             "--ambient", "none", QFile::encodeName(folder + "/night.flac")},
                             fileSystem, errors);
     QVERIFY(pid > 0);
     Ending ended(pid);
-    QTRY_VERIFY_WITH_TIMEOUT(writesInto(pid, folder), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(writesInto(pid, folder), 30000);
     if (fileSystem == FileSystem::WithUnnamedFiles)
         QCOMPARE(entriesOf(folder), QList<QByteArray>());
     QVERIFY(::kill(pid, signal) == 0);
