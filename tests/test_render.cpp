@@ -175,10 +175,18 @@ QList<QByteArray> variablesFor(FileSystem fileSystem)
 pid_t spawn(const QList<QByteArray> &arguments, FileSystem fileSystem,
             const QByteArray &standardErrorFile)
 {
+    const QList<QByteArray> added = variablesFor(fileSystem);
+    const auto isAdded = [&added](const QByteArray &variable) {
+        const QByteArray name = variable.left(variable.indexOf('=') + 1);
+        return std::any_of(added.begin(), added.end(),
+                           [&name](const QByteArray &own) { return own.startsWith(name); });
+    };
     QList<QByteArray> environment;
-    for (char **variable = environ; *variable; ++variable)
-        environment << QByteArray(*variable);
-    environment << variablesFor(fileSystem);
+    for (char **variable = environ; *variable; ++variable) {
+        if (!isAdded(*variable))
+            environment << QByteArray(*variable);
+    }
+    environment << added;
     QVector<char *> argv;
     for (const QByteArray &argument : arguments)
         argv << const_cast<char *>(argument.constData());
