@@ -5,6 +5,8 @@
 #include "app/programeditor.h"
 #include "display/sessionscreen.h"
 #include "player/sessionplayer.h"
+#include "render/renderoptions.h"
+#include "render/sessionexport.h"
 #include "session/programcatalogue.h"
 #include "session/session.h"
 #include "session/timeline.h"
@@ -12,10 +14,13 @@
 
 #include <QActionGroup>
 #include <QButtonGroup>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -28,6 +33,7 @@ MainWindow::MainWindow(SessionPlayer &player, QWidget *parent)
     , ui(new Ui::MainWindow)
     , player(player)
     , programButtons(new QButtonGroup(this))
+    , exportJob(new ExportJob(this))
 {
     ui->setupUi(this);
     ui->Visualizer->setChecked(lightWarning.visualizerCheckedAtStart());
@@ -69,6 +75,13 @@ void MainWindow::connectForm()
     connect(ui->Tone, &QCheckBox::clicked, this, &MainWindow::changeSecondaryTone);
     connect(ui->Visualizer, &QCheckBox::clicked, this, &MainWindow::showSessionScreenIfRunning);
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this, &MainWindow::chooseAmbientItem);
+
+    QAction *exportAction = ui->menuBar->addMenu(tr("&File"))->addAction(tr("&Export Session..."));
+    exportAction->setObjectName(QStringLiteral("exportSession"));
+    exportAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    connect(exportAction, &QAction::triggered, this, &MainWindow::exportSession);
+    connect(exportJob, &ExportJob::progressed, this, &MainWindow::showExportProgress);
+    connect(exportJob, &ExportJob::finished, this, &MainWindow::showExportFinished);
 }
 
 void MainWindow::connectPlayer()
@@ -551,4 +564,84 @@ void MainWindow::setProgramButtonsEnabled(bool enabled)
         button->setEnabled(enabled);
     for (QAction *action : std::as_const(userProgramActions))
         action->setEnabled(enabled);
+}
+
+void MainWindow::exportSession()
+{
+    const ProgramChoice::Session session = choice.sessionFor(chosenSeconds());
+    if (!choice.isChosen() || !session.refusal.isEmpty()) {
+        ui->selectedLabel->setText(choice.isChosen() ? session.refusal
+                                                     : tr("Select a session first!"));
+        QApplication::beep();
+        return;
+    }
+    if (exportJob->isRunning())
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    // The dialog asks before it replaces a file.
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export Session"), QDir(folder).filePath(session.name + QLatin1String(".flac")),
+        tr("Sound files (*.flac *.mp3 *.ogg *.opus *.wav)"));
+    if (path.isEmpty())
+        return;
+    const std::optional<RenderOptions::OutputFormat> format = RenderOptions::outputFormatFor(path);
+    if (!format) {
+        QMessageBox::warning(this, tr("Export Session"),
+                             tr("End the file name with .flac, .mp3, .ogg, .opus or .wav."));
+        return;
+    }
+
+    RenderOptions::Request request;
+    request.seconds = chosenSeconds();
+    request.ambient = chosenAmbientSound();
+    request.tone = player.toneKind();
+    request.secondaryTone = ui->Tone->checkState() != Qt::Unchecked;
+    request.output = path;
+    request.outputName = QFile::encodeName(path);
+    request.format = *format;
+    exportPath = path;
+
+    exportProgress =
+        new QProgressDialog(tr("Exporting the session..."), tr("Cancel"), 0, 100, this);
+    exportProgress->setAttribute(Qt::WA_DeleteOnClose);
+    exportProgress->setWindowTitle(tr("Export Session"));
+    exportProgress->setWindowModality(Qt::WindowModal);
+    exportProgress->setMinimumDuration(0);
+    exportProgress->setAutoClose(false);
+    exportProgress->setAutoReset(false);
+    connect(exportProgress, &QProgressDialog::canceled, exportJob, &ExportJob::cancel);
+    exportProgress->show();
+    exportTime = std::make_unique<QElapsedTimer>();
+    exportTime->start();
+    exportJob->start(request,
+                     session.builtIn ? SessionPlan::of(*session.builtIn, request.seconds)
+                                     : SessionPlan::of(session.stages));
+}
+
+void MainWindow::showExportProgress(qint64 doneFrames, qint64 totalFrames)
+{
+    if (!exportProgress || totalFrames <= 0 || doneFrames <= 0)
+        return;
+    const int percent = int(100 * doneFrames / totalFrames);
+    const qint64 secondsLeft =
+        exportTime->elapsed() * (totalFrames - doneFrames) / doneFrames / 1000;
+    exportProgress->setValue(percent);
+    exportProgress->setLabelText(
+        tr("%1% done, about %2 left").arg(percent).arg(RenderOptions::clockText(secondsLeft)));
+}
+
+void MainWindow::showExportFinished(bool succeeded, bool cancelled, const QString &error)
+{
+    if (exportProgress) {
+        exportProgress->close();
+        exportProgress = nullptr;
+    }
+    if (succeeded)
+        ui->statusBar->showMessage(
+            tr("Session exported to %1").arg(QDir::toNativeSeparators(exportPath)));
+    else if (cancelled)
+        ui->statusBar->showMessage(tr("Export cancelled: no file written"));
+    else
+        QMessageBox::warning(this, tr("Export Session"),
+                             tr("The session could not be exported: %1").arg(error));
 }

@@ -13,10 +13,13 @@
 
 #include <memory>
 
+class ExportJob;
 class LightWarningDialog;
 class QAction;
 class QButtonGroup;
+class QElapsedTimer;
 class QMenu;
+class QProgressDialog;
 class SessionPlayer;
 class SessionScreen;
 
@@ -102,6 +105,12 @@ private:
     void showStopped(bool atItsEnd);
     void setProgramButtonsEnabled(bool enabled);
 
+    // File > Export Session...: the selected program with the form's choices, written to a file
+    // on a thread of its own while the window and any session go on.
+    void exportSession();
+    void showExportProgress(qint64 doneFrames, qint64 totalFrames);
+    void showExportFinished(bool succeeded, bool cancelled, const QString &error);
+
     std::unique_ptr<Ui::MainWindow> ui;
     SessionPlayer &player;
     Settings settings;
@@ -121,6 +130,10 @@ private:
     enum class UserProgramsListed { No, Stale, Yes };
     bool userProgramsAskedFor = false;
     UserProgramsListed userProgramsListed = UserProgramsListed::No;
+    ExportJob *exportJob;
+    QProgressDialog *exportProgress = nullptr;
+    std::unique_ptr<QElapsedTimer> exportTime;
+    QString exportPath;
 };
 
 #endif

@@ -1,12 +1,12 @@
 #include "render/audiofilewriter.h"
 
+#include "render/filestream.h"
+#include "render/interruption.h"
 #include "render/rateconverter.h"
 #include "render/standardoutputstream.h"
 #include "sound/tone.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <samplerate.h>
 #include <sndfile.h>
@@ -16,6 +16,7 @@
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -46,17 +47,37 @@ int libsndfileFormat(OutputFormat format, qint64 dataBytes)
     return 0;
 }
 
-QString systemError()
+QString systemError(int error = errno)
 {
-    return QString::fromLocal8Bit(std::strerror(errno));
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
-// The mode a plain open() would have given the file; mkstemp makes it private.
+QByteArray folderOf(const QByteArray &name)
+{
+    const int slash = name.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    return slash == 0 ? QByteArrayLiteral("/") : name.left(slash);
+}
+
+// A name in that folder short enough to fit wherever the output's name fits.
+QByteArray shortHiddenName(const QByteArray &folder)
+{
+    return folder + "/.velmora-XXXXXX";
+}
+
+// The mode a plain open() would have given the file; mkostemp makes it private.
 mode_t newFileMode()
 {
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
+}
+
+bool unnamedFilesUnsupported(int error)
+{
+    // Older kernels say EISDIR or EINVAL, a file system without them EOPNOTSUPP.
+    return error == EOPNOTSUPP || error == EISDIR || error == EINVAL;
 }
 
 } // namespace
@@ -65,10 +86,7 @@ AudioFileWriter::AudioFileWriter() = default;
 
 AudioFileWriter::~AudioFileWriter()
 {
-    QString ignored;
-    close(&ignored);
-    if (!temporaryPath.isEmpty())
-        QFile::remove(temporaryPath);
+    dropUnfinished();
 }
 
 int AudioFileWriter::outputRate() const
@@ -76,17 +94,24 @@ int AudioFileWriter::outputRate() const
     return converter ? opusRate : Tone::framesPerSecond;
 }
 
-bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint64 totalFrames,
-                           QString *error)
+bool AudioFileWriter::open(const QByteArray &outputName, OutputFormat format, qint64 totalFrames,
+                           Existing whenExisting, QString *error)
 {
-    path = outputPath;
+    name = outputName;
+    shownName = QFile::decodeName(name);
+    existing = whenExisting;
     SF_INFO info {};
     info.channels = channels;
     info.samplerate = format == OutputFormat::Opus ? opusRate : Tone::framesPerSecond;
     const qint64 dataBytes = totalFrames * channels * 2;
     info.format = libsndfileFormat(format, dataBytes);
 
-    if (path == QLatin1String("-")) {
+    if (name == "-") {
+        if (isatty(STDOUT_FILENO)) {
+            *error = QStringLiteral("standard output is a terminal, which cannot show sound: "
+                                    "send it to a file or a pipe, or name an output file");
+            return false;
+        }
         const QByteArray header = StandardOutputStream::headerFor(info, dataBytes);
         standardOutput = std::make_unique<StandardOutputStream>(STDOUT_FILENO, header);
         file = header.isEmpty()
@@ -100,43 +125,8 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
         return true;
     }
 
-    const QFileInfo output(path);
-    const QString folder = output.absolutePath();
-    if (!QFileInfo(folder).isDir()) {
-        *error = QStringLiteral("output folder %1 does not exist").arg(folder);
-        return false;
-    }
-    if (output.isDir()) {
-        *error = QStringLiteral("%1 is a folder: name a file ending in .wav, .flac, .ogg, "
-                                ".opus or .mp3")
-                     .arg(path);
-        return false;
-    }
-    QByteArray pattern = QFile::encodeName(
-        QDir(folder).filePath(QLatin1Char('.') + output.fileName() + QLatin1String(".XXXXXX")));
-    const int descriptor = mkstemp(pattern.data());
-    if (descriptor < 0) {
-        *error = QStringLiteral("cannot write in output folder %1: %2").arg(folder, systemError());
-        return false;
-    }
-    temporaryPath = QFile::decodeName(pattern);
-    fchmod(descriptor, newFileMode());
-    // A WAV file's size is known now: taking its room at once saves the file system finding it
-    // piece by piece, and a disk too small says so before the render instead of at its end.
-    if (format == OutputFormat::Wav &&
-        fallocate(descriptor, FALLOC_FL_KEEP_SIZE, 0, off_t(dataBytes + wavHeaderRoom)) != 0 &&
-        errno == ENOSPC) {
-        ::close(descriptor);
-        *error = QStringLiteral("writing %1 failed: %2").arg(path, systemError());
-        return false;
-    }
-
-    file = sf_open_fd(descriptor, SFM_WRITE, &info, SF_TRUE);
-    if (!file) {
-        ::close(descriptor);
-        *error = QStringLiteral("cannot write %1 as %2: %3")
-                     .arg(path, QLatin1String(RenderOptions::formatName(format)),
-                          QString::fromUtf8(sf_strerror(nullptr)));
+    if (!openFile(format, &info, dataBytes, error)) {
+        dropUnfinished();
         return false;
     }
     // With libsndfile 1.2.0, 16-bit samples written into an MP3 come back clipped at full scale;
@@ -145,6 +135,71 @@ bool AudioFileWriter::open(const QString &outputPath, OutputFormat format, qint6
     if (format == OutputFormat::Opus) {
         converter = std::make_unique<RateConverter>(Tone::framesPerSecond, opusRate);
         convertedFramesLeft = totalFrames * opusRate / Tone::framesPerSecond;
+    }
+    return true;
+}
+
+bool AudioFileWriter::openFile(OutputFormat format, SF_INFO *info, qint64 dataBytes, QString *error)
+{
+    const QByteArray folder = folderOf(name);
+    const QString shownFolder = QFile::decodeName(folder);
+    struct stat status
+    {
+    };
+    if (stat(folder.constData(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+        *error = QStringLiteral("output folder %1 does not exist").arg(shownFolder);
+        return false;
+    }
+    if (lstat(name.constData(), &status) == 0) {
+        if (S_ISDIR(status.st_mode)) {
+            *error = QStringLiteral("%1 is a folder: name a file ending in .wav, .flac, .ogg, "
+                                    ".opus or .mp3")
+                         .arg(shownName);
+            return false;
+        }
+        if (existing == Existing::Keep) {
+            *error = existsText();
+            return false;
+        }
+    }
+
+    descriptor = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+    if (descriptor < 0 && unnamedFilesUnsupported(errno)) {
+        QByteArray hidden = shortHiddenName(folder);
+        // Named for the signal handler before it exists, so that no signal finds it unnamed.
+        const Interruption::Hold hold;
+        descriptor = mkostemp(hidden.data(), O_CLOEXEC);
+        if (descriptor >= 0) {
+            hiddenName = hidden;
+            Interruption::setPartialFile(hiddenName);
+            fchmod(descriptor, newFileMode());
+        }
+    }
+    if (descriptor < 0) {
+        *error =
+            QStringLiteral("cannot write in output folder %1: %2").arg(shownFolder, systemError());
+        return false;
+    }
+    // A WAV file's size is known now, so a disk too small says so before the render instead of
+    // at its end. Nothing is reserved: a render that stops early holds only what it wrote.
+    struct statvfs space
+    {
+    };
+    if (format == OutputFormat::Wav && fstatvfs(descriptor, &space) == 0 &&
+        qint64(space.f_bavail) * qint64(space.f_frsize) < dataBytes + wavHeaderRoom) {
+        *error = QStringLiteral("writing %1 failed: %2").arg(shownName, systemError(ENOSPC));
+        return false;
+    }
+
+    stream = std::make_unique<FileStream>(descriptor);
+    file = sf_open_virtual(stream->io(), SFM_WRITE, info, stream.get());
+    if (!file) {
+        *error = stream->failure() != 0
+            ? writeFailure("")
+            : QStringLiteral("cannot write %1 as %2: %3")
+                  .arg(shownName, QLatin1String(RenderOptions::formatName(format)),
+                       QString::fromUtf8(sf_strerror(nullptr)));
+        return false;
     }
     return true;
 }
@@ -161,7 +216,7 @@ bool AudioFileWriter::write(const qint16 *frames, qint64 count, QString *error)
         return writeFloat(floatFrames.constData(), count, error);
     }
     errno = 0;
-    if (sf_writef_short(file, frames, count) != count) {
+    if (sf_writef_short(file, frames, count) != count || failed()) {
         *error = writeFailure(sf_strerror(file));
         return false;
     }
@@ -171,7 +226,7 @@ bool AudioFileWriter::write(const qint16 *frames, qint64 count, QString *error)
 bool AudioFileWriter::writeFloat(const float *frames, qint64 count, QString *error)
 {
     errno = 0;
-    if (sf_writef_float(file, frames, count) != count) {
+    if (sf_writef_float(file, frames, count) != count || failed()) {
         *error = writeFailure(sf_strerror(file));
         return false;
     }
@@ -190,6 +245,12 @@ bool AudioFileWriter::writeConverted(const float *frames, qint64 count, QString 
     return writeFloat(frames, count, error);
 }
 
+// An encoder may count a write as done that its stream could not take, so the stream is asked.
+bool AudioFileWriter::failed() const
+{
+    return (stream && stream->failure() != 0) || sf_error(file) != SF_ERR_NO_ERROR;
+}
+
 bool AudioFileWriter::finish(QString *error)
 {
     if (converter) {
@@ -203,14 +264,118 @@ bool AudioFileWriter::finish(QString *error)
         finishedSize = standardOutput->bytesSent();
         return true;
     }
-    finishedSize = QFileInfo(temporaryPath).size();
-    if (std::rename(QFile::encodeName(temporaryPath).constData(),
-                    QFile::encodeName(path).constData()) != 0) {
-        *error = QStringLiteral("cannot name the file %1: %2").arg(path, systemError());
+    struct stat status
+    {
+    };
+    fstat(descriptor, &status);
+    finishedSize = status.st_size;
+    // A file system may take the data in and find no room for it only when it writes it out.
+    if (fsync(descriptor) != 0) {
+        *error = QStringLiteral("writing %1 failed: %2").arg(shownName, systemError());
+        dropUnfinished();
         return false;
     }
-    temporaryPath.clear();
+    if (!giveName(error)) {
+        dropUnfinished();
+        return false;
+    }
     return true;
+}
+
+bool AudioFileWriter::giveName(QString *error)
+{
+    // A signal that comes from here on waits until the file has its name or is gone; one that
+    // came before keeps it from taking the name.
+    const Interruption::Hold hold;
+    if (hold.signalWaiting()) {
+        *error = QStringLiteral("interrupted");
+        return false;
+    }
+    bool named = false;
+    if (!hiddenName.isEmpty()) {
+        // link() keeps a file that appeared meanwhile; rename() replaces it.
+        struct stat status
+        {
+        };
+        named = existing == Existing::Replace
+            ? std::rename(hiddenName.constData(), name.constData()) == 0
+            : link(hiddenName.constData(), name.constData()) == 0;
+        // A file system without hard links has only rename(), which must find no file there.
+        if (!named && (errno == EPERM || errno == EOPNOTSUPP)) {
+            if (lstat(name.constData(), &status) == 0)
+                errno = EEXIST;
+            else
+                named = std::rename(hiddenName.constData(), name.constData()) == 0;
+        }
+    } else {
+        named = linkUnnamed(name);
+        if (!named && errno == EEXIST && existing == Existing::Replace) {
+            // linkat() never replaces: the file takes a short hidden name for an instant and
+            // replaces the old one in one step.
+            QByteArray hidden = shortHiddenName(folderOf(name));
+            const int placeholder = mkstemp(hidden.data());
+            if (placeholder >= 0) {
+                ::close(placeholder);
+                unlink(hidden.constData());
+                named =
+                    linkUnnamed(hidden) && std::rename(hidden.constData(), name.constData()) == 0;
+                const int savedErrno = errno;
+                unlink(hidden.constData());
+                errno = savedErrno;
+            }
+        }
+    }
+    if (!named) {
+        *error = errno == EEXIST
+            ? existsText()
+            : QStringLiteral("cannot name the file %1: %2").arg(shownName, systemError());
+        return false;
+    }
+    if (hold.signalWaiting()) {
+        // The signal that came while the file took its name ends the render without a file.
+        unlink(name.constData());
+        *error = QStringLiteral("interrupted");
+        return false;
+    }
+    const int closed = ::close(descriptor);
+    descriptor = -1;
+    if (!hiddenName.isEmpty()) {
+        unlink(hiddenName.constData());
+        hiddenName.clear();
+        Interruption::setPartialFile(QByteArray());
+    }
+    if (closed != 0) {
+        *error = QStringLiteral("writing %1 failed: %2").arg(shownName, systemError());
+        unlink(name.constData());
+        return false;
+    }
+    return true;
+}
+
+bool AudioFileWriter::linkUnnamed(const QByteArray &to)
+{
+    const QByteArray self = "/proc/self/fd/" + QByteArray::number(descriptor);
+    if (linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0)
+        return true;
+    // Without /proc, a process allowed to may link the descriptor itself.
+    if (errno != ENOENT)
+        return false;
+    return linkat(descriptor, "", AT_FDCWD, to.constData(), AT_EMPTY_PATH) == 0;
+}
+
+void AudioFileWriter::dropUnfinished()
+{
+    QString ignored;
+    close(&ignored);
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        descriptor = -1;
+    }
+    if (!hiddenName.isEmpty()) {
+        unlink(hiddenName.constData());
+        hiddenName.clear();
+        Interruption::setPartialFile(QByteArray());
+    }
 }
 
 bool AudioFileWriter::close(QString *error)
@@ -220,7 +385,9 @@ bool AudioFileWriter::close(QString *error)
     errno = 0;
     const int status = sf_close(file);
     file = nullptr;
-    if (status != SF_ERR_NO_ERROR || (standardOutput && !standardOutput->error().isEmpty())) {
+    const bool streamFailed = (standardOutput && !standardOutput->error().isEmpty()) ||
+        (stream && stream->failure() != 0);
+    if (status != SF_ERR_NO_ERROR || streamFailed) {
         *error = writeFailure(sf_error_number(status));
         return false;
     }
@@ -233,6 +400,12 @@ QString AudioFileWriter::writeFailure(const char *libraryText) const
 {
     if (standardOutput && !standardOutput->error().isEmpty())
         return QStringLiteral("writing to standard output failed: %1").arg(standardOutput->error());
-    const QString reason = errno != 0 ? systemError() : QString::fromUtf8(libraryText);
-    return QStringLiteral("writing %1 failed: %2").arg(path, reason);
+    const int reason = stream && stream->failure() != 0 ? stream->failure() : errno;
+    return QStringLiteral("writing %1 failed: %2")
+        .arg(shownName, reason != 0 ? systemError(reason) : QString::fromUtf8(libraryText));
+}
+
+QString AudioFileWriter::existsText() const
+{
+    return QStringLiteral("%1 exists and is kept: give --force to replace it").arg(shownName);
 }

@@ -1,3 +1,4 @@
+#include "render/interruption.h"
 #include "render/renderjob.h"
 #include "render/renderoptions.h"
 
@@ -7,12 +8,17 @@
 
 int main(int argc, char *argv[])
 {
+    // The arguments as bytes, before QCoreApplication, which may take some of its own away.
+    QList<QByteArray> given;
+    for (int i = 1; i < argc; ++i)
+        given << QByteArray(argv[i]);
     // For applicationDirPath(), which finds the ambient sounds beside the executable.
     QCoreApplication application(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
+    QStringList arguments;
+    for (const QByteArray &argument : given)
+        arguments << QString::fromLocal8Bit(argument);
 
-    const RenderOptions::CommandLine line = RenderOptions::parse(arguments);
+    RenderOptions::CommandLine line = RenderOptions::parse(arguments);
     switch (line.action) {
     case RenderOptions::CommandLine::Action::Help:
         std::fputs(RenderOptions::helpText().toLocal8Bit().constData(), stdout);
@@ -30,7 +36,10 @@ int main(int argc, char *argv[])
     case RenderOptions::CommandLine::Action::Render:
         break;
     }
-    RenderJob::stopOnSignals();
+    // The name as given, byte for byte: one that is not valid in the locale's encoding would
+    // not come back the same from a QString.
+    line.request.outputName = given.at(line.outputArgument);
+    Interruption::install();
     if (line.request.programNumber == 0) {
         // A user's program: named, looked for in the programs folder, or read from its file.
         ProgramLibrary library;

@@ -1,28 +1,16 @@
 #include "render/renderjob.h"
 
-#include "render/audiofilewriter.h"
 #include "render/progress.h"
+#include "render/sessionexport.h"
 #include "render/sessionplan.h"
-#include "render/sessionrenderer.h"
-#include "sound/ambientloop.h"
-#include "sound/ambientsound.h"
-#include "sound/noise.h"
-#include "sound/ownsound.h"
+#include "sound/ambientsource.h"
 #include "sound/tone.h"
 
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-volatile std::sig_atomic_t stopSignal = 0;
-
-void requestStop(int signal)
-{
-    stopSignal = signal;
-}
 
 // mpg123, under libsndfile, prints its own notes about a damaged MP3 on standard error; the one
 // line that says which file failed is enough.
@@ -48,24 +36,10 @@ private:
     int saved;
 };
 
-std::unique_ptr<AmbientSource> decodeQuietly(const QString &path, QString *error)
+std::unique_ptr<AmbientSource> openQuietly(const AmbientChoice &choice, QString *error)
 {
     const QuietStandardError quiet;
-    auto loop = std::make_unique<AmbientLoop>(AmbientLoop::decode(path, error));
-    if (loop->isEmpty())
-        return nullptr;
-    return loop;
-}
-
-// A pass over the whole recording to measure it, then a stream from its start.
-std::unique_ptr<AmbientSource> loadQuietly(const QString &path, QString *error)
-{
-    const QuietStandardError quiet;
-    OwnSound::Problem problem = OwnSound::Problem::None;
-    std::unique_ptr<AmbientSource> loop = OwnSoundLoop::load(path, &problem);
-    if (!loop)
-        *error = OwnSound::problemText(problem, path);
-    return loop;
+    return SessionExport::openAmbient(choice, error);
 }
 
 int fail(const QString &message)
@@ -75,76 +49,52 @@ int fail(const QString &message)
 }
 
 QString summary(const RenderOptions::Request &request, const QString &programName,
-                const SessionRenderer &renderer, const AudioFileWriter &writer)
+                const SessionExport::Outcome &outcome)
 {
     const QString where =
         request.output == QLatin1String("-") ? QStringLiteral("standard output") : request.output;
     return QStringLiteral("velmora-render: wrote %1: %2, %3 of %4, %5 %6 kHz stereo")
-        .arg(where, Progress::sizeText(writer.size()),
-             RenderOptions::clockText(renderer.totalFrames() / Tone::framesPerSecond), programName,
+        .arg(where, Progress::sizeText(outcome.bytes),
+             RenderOptions::clockText(outcome.frames / Tone::framesPerSecond), programName,
              QLatin1String(RenderOptions::formatName(request.format)))
-        .arg(writer.outputRate() / 1000.0);
+        .arg(outcome.outputRate / 1000.0);
 }
 
 int render(const RenderOptions::Request &request, const QString &programName,
            const SessionPlan &plan)
 {
-    std::unique_ptr<AmbientSource> ambient;
-    const AmbientSound tableSound = request.ambient.sound();
-    QString ambientError;
-    if (request.ambient.isOwnSound())
-        ambient = loadQuietly(request.ambient.ownFile(), &ambientError);
-    else if (const std::optional<Noise::Colour> noise = AmbientSounds::noiseColour(tableSound))
-        ambient = std::make_unique<AmbientLoop>(AmbientLoop::of(Noise::loop(*noise)));
-    else if (tableSound != AmbientSound::None)
-        ambient = decodeQuietly(AmbientSounds::filePath(tableSound), &ambientError);
-    if (!ambientError.isEmpty())
-        return fail(ambientError);
-
-    SessionRenderer renderer(plan, request.secondaryTone, request.tone, ambient.get());
-
     QString error;
-    AudioFileWriter writer;
-    if (!writer.open(request.output, request.format, renderer.totalFrames(), &error))
+    const std::unique_ptr<AmbientSource> ambient = openQuietly(request.ambient, &error);
+    if (!error.isEmpty())
         return fail(error);
 
     ProgressBar progress(stderr, !request.quiet && isatty(STDERR_FILENO));
-    while (!renderer.isFinished()) {
-        if (stopSignal != 0) {
-            progress.clear();
-            std::fputs("velmora-render: interrupted; no file written\n", stderr);
-            return 128 + stopSignal;
-        }
-        const QVector<qint16> &piece = renderer.renderNext();
-        if (!writer.write(piece.constData(), piece.size() / 2, &error)) {
-            progress.clear();
-            return fail(error);
-        }
-        progress.update(renderer.renderedFrames(), renderer.totalFrames(), Tone::framesPerSecond);
-    }
+    const auto showProgress = [&progress](qint64 done, qint64 total) {
+        progress.update(done, total, Tone::framesPerSecond);
+        return true;
+    };
+    const auto existing =
+        request.force ? AudioFileWriter::Existing::Replace : AudioFileWriter::Existing::Keep;
+    SessionExport::Outcome outcome;
+    const bool written = SessionExport::render(request, plan, ambient.get(), existing, showProgress,
+                                               &outcome, &error);
     progress.clear();
-    if (!writer.finish(&error))
+    if (!written)
         return fail(error);
 
     if (!request.quiet) {
         std::fprintf(stderr, "%s\n",
-                     summary(request, programName, renderer, writer).toLocal8Bit().constData());
-        if (renderer.saturatedSamples() > 0)
+                     summary(request, programName, outcome).toLocal8Bit().constData());
+        if (outcome.saturatedSamples > 0)
             std::fprintf(stderr,
                          "velmora-render: warning: tone and ambient sound went past full scale "
                          "in %lld samples, which were held at full scale\n",
-                         static_cast<long long>(renderer.saturatedSamples()));
+                         static_cast<long long>(outcome.saturatedSamples));
     }
     return RenderJob::succeeded;
 }
 
 } // namespace
-
-void RenderJob::stopOnSignals()
-{
-    std::signal(SIGINT, requestStop);
-    std::signal(SIGTERM, requestStop);
-}
 
 int RenderJob::run(const RenderOptions::Request &request)
 {

@@ -13,15 +13,12 @@ namespace RenderJob {
 constexpr int succeeded = 0;
 constexpr int failed = 2;
 
-// The built-in program of request.programNumber.
+// The built-in program of request.programNumber. A signal ends it through Interruption, where
+// main() installs it.
 int run(const RenderOptions::Request &request);
 // A plan of stages fitted to request.seconds, named `programName` in the summary; the request's
 // program number is not read.
 int run(const RenderOptions::Request &request, const QString &programName, const StagePlan &stages);
-
-// An interrupt or termination signal ends the render at the next piece, without a file, with the
-// shell's status for that signal: 128 + its number.
-void stopOnSignals();
 
 } // namespace RenderJob
 

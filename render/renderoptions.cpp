@@ -2,6 +2,7 @@
 
 #include "session/programcatalogue.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -173,6 +174,7 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
     Request &request = line.request;
     QString programText;
     QStringList outputs;
+    int outputArgument = -1;
 
     for (int i = 0; i < arguments.size(); ++i) {
         QString option = arguments.at(i);
@@ -234,11 +236,14 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
         } else if ((option == QLatin1String("--quiet") || option == QLatin1String("-q")) &&
                    !hasValue) {
             request.quiet = true;
+        } else if (option == QLatin1String("--force") && !hasValue) {
+            request.force = true;
         } else if (option.startsWith(QLatin1Char('-')) && option != QLatin1String("-")) {
             return failed(QStringLiteral("unknown option \"%1\": see velmora-render --help")
                               .arg(arguments.at(i)));
         } else {
             outputs << option;
+            outputArgument = i;
         }
     }
 
@@ -271,6 +276,8 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
                                 .arg(formatsAccepted)
                           : QStringLiteral("one output file only, not %1").arg(outputs.size()));
     request.output = outputs.first();
+    request.outputName = QFile::encodeName(request.output);
+    line.outputArgument = outputArgument;
     const std::optional<OutputFormat> format = outputFormatFor(request.output);
     if (!format)
         return failed(QStringLiteral("unknown output format \"%1\": end the name with %2")
@@ -367,7 +374,7 @@ SYNOPSIS
     velmora-render --program NAME|NUMBER | --program-file FILE [--duration LENGTH]
                    [--ambient %1|FILE]
                    [--tone %3]
-                   [--no-secondary-tone] [--quiet] OUTPUT
+                   [--no-secondary-tone] [--quiet] [--force] OUTPUT
     velmora-render --list
     velmora-render --help
 
@@ -405,6 +412,8 @@ OPTIONS
         Leave out the soft 528 Hz tone, which the window plays by default.
     --quiet, -q
         Print nothing but errors.
+    --force
+        Replace an existing OUTPUT file or link (the link itself, not what it points to).
     --list
         The eleven programs with their start -> plateau -> end beat and colours, then the
         user's programs with their files, and the error of each file that cannot be played.
@@ -414,9 +423,15 @@ OPTIONS
 OUTPUT
     The format follows the extension: .wav (16-bit PCM; RF64 past 4 GiB), .flac (16-bit),
     .ogg (Vorbis), .opus (Opus, which takes 48 kHz only, so the sound is converted to it),
-    .mp3. All are stereo, 44.1 kHz but for Opus. "-" writes WAV to standard output.
-    The file is written under a temporary name in the same folder and takes its name only
-    when it is complete; an error removes it.
+    .mp3. All are stereo, 44.1 kHz but for Opus. "-" writes WAV to standard output, unless
+    that is a terminal.
+    An existing file or link named OUTPUT is kept, and nothing is rendered, unless --force is
+    given. The name is taken byte for byte, in any encoding.
+    The file has no name until it is complete, so nothing of it is left if the render ends
+    early. On a file system that cannot hold a file without a name, it is written under a
+    hidden name, .velmora-XXXXXX, in the same folder, which an error or a signal removes (only
+    SIGKILL or a crash can leave it). A failed write, flush or close in any format, such as a
+    full disk, is an error, and no file is left.
 
     On a terminal, a progress bar on standard error shows the share done, the session time
     rendered and an estimate of the time left. At the end one line tells what was written.
@@ -428,8 +443,10 @@ FILES
     programs, the ones the window's Programs menu shows.
 
 EXIT STATUS
-    0 when the file is complete, 2 on any error (after a one-line message on standard error),
-    128 + the signal's number when interrupted (130 for Ctrl-C), which leaves no file either.
+    0 when the file is complete, 2 on any error (after a one-line message on standard error).
+    SIGINT (Ctrl-C), SIGTERM, SIGHUP (a closed terminal), SIGQUIT and any other signal that
+    ends a process remove the partial file, say so, and end velmora-render by that same
+    signal, so that its shell sees it (130 for Ctrl-C) and a loop of renders stops.
 
 EXAMPLES
     velmora-render --program "Deep Sleep" --duration 7h55m night.flac

@@ -48,7 +48,12 @@ struct Request
     ToneKind tone = ToneKind::Binaural;
     bool secondaryTone = true;
     bool quiet = false;
+    // Replace an existing output file or link.
+    bool force = false;
     QString output;
+    // The output's name byte for byte, as the file system has it: QFile::encodeName(output)
+    // unless the caller has the bytes it was given.
+    QByteArray outputName;
     OutputFormat format = OutputFormat::Wav;
 };
 
@@ -58,6 +63,8 @@ struct CommandLine
     Action action = Action::Error;
     Request request;
     QString error; // one line naming the problem and the accepted values
+    // Which of the arguments names the output, so that its bytes can be taken as they came.
+    int outputArgument = -1;
 };
 
 // arguments without the program name.

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -80,10 +81,15 @@ void TestMainWindow::windowProperties()
     QCOMPARE(window->minimumSize(), QSize(560, 490));
     QCOMPARE(window->maximumSize(), QSize(560, 490));
     QCOMPARE(window->menuBar()->objectName(), QStringLiteral("menuBar"));
-    // The user's own programs, then the kind of tone.
-    QCOMPARE(window->menuBar()->actions().size(), 2);
-    QCOMPARE(window->menuBar()->actions().at(0)->text(), QStringLiteral("&Programs"));
-    QCOMPARE(window->menuBar()->actions().at(1)->text(), QStringLiteral("Sound"));
+    // File, with one item: Export Session..., on Ctrl+E; the user's own programs; the kind of tone.
+    QCOMPARE(window->menuBar()->actions().size(), 3);
+    const QAction *file = window->menuBar()->actions().first();
+    QCOMPARE(file->text(), QStringLiteral("&File"));
+    QCOMPARE(file->menu()->actions().size(), 1);
+    QCOMPARE(file->menu()->actions().first()->text(), QStringLiteral("&Export Session..."));
+    QCOMPARE(file->menu()->actions().first()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    QCOMPARE(window->menuBar()->actions().at(1)->text(), QStringLiteral("&Programs"));
+    QCOMPARE(window->menuBar()->actions().at(2)->text(), QStringLiteral("Sound"));
     QCOMPARE(window->statusBar()->objectName(), QStringLiteral("statusBar"));
     QVERIFY(window->statusBar()->currentMessage().isEmpty());
     QCOMPARE(window->centralWidget()->objectName(), QStringLiteral("centralWidget"));

@@ -1,3 +1,4 @@
+#include "render/sessionexport.h"
 #include "render/sessionplan.h"
 #include "sound/fade.h"
 #include "sound/tone.h"
@@ -9,8 +10,16 @@
 #include <QtTest>
 
 #include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
 #include <numeric>
 #include <sndfile.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
 
 namespace {
 
@@ -134,11 +143,136 @@ QString shellQuoted(const QString &text)
     return QLatin1Char('\'') + QString(text).replace("'", "'\\''") + QLatin1Char('\'');
 }
 
-enum class Arrangement { AsInstalled, WaterMissing, WaterNotSound, ReadOnlyFolder, FullDisk };
+enum class Arrangement {
+    AsInstalled,
+    WaterMissing,
+    WaterNotSound,
+    ReadOnlyFolder,
+    FullDisk,
+    FullDiskWithoutUnnamedFiles
+};
+
+// Where a file can exist without a name until it is complete (O_TMPFILE), and where it cannot.
+enum class FileSystem { WithUnnamedFiles, WithoutUnnamedFiles };
+
+// What a render's environment adds to the test's own on a file system of that kind, as
+// "NAME=value".
+QList<QByteArray> variablesFor(FileSystem fileSystem)
+{
+    QList<QByteArray> variables;
+    if (fileSystem == FileSystem::WithoutUnnamedFiles) {
+        variables << QByteArray("LD_PRELOAD=" WITHOUT_UNNAMED_FILES);
+        // A sanitized build wants its runtime first among the libraries; the preloaded one
+        // is not instrumented, so the order does not matter to it.
+        const QByteArray sanitizer = qgetenv("ASAN_OPTIONS");
+        variables << "ASAN_OPTIONS=" + sanitizer + (sanitizer.isEmpty() ? "" : ":") +
+                "verify_asan_link_order=0";
+    }
+    return variables;
+}
+
+// Starts a program with arguments taken byte for byte, which QProcess cannot do for a name that
+// is not valid UTF-8, and standard error into a file. Returns the process id, or -1.
+pid_t spawn(const QList<QByteArray> &arguments, FileSystem fileSystem,
+            const QByteArray &standardErrorFile)
+{
+    const QList<QByteArray> added = variablesFor(fileSystem);
+    const auto isAdded = [&added](const QByteArray &variable) {
+        const QByteArray name = variable.left(variable.indexOf('=') + 1);
+        return std::any_of(added.begin(), added.end(),
+                           [&name](const QByteArray &own) { return own.startsWith(name); });
+    };
+    QList<QByteArray> environment;
+    for (char **variable = environ; *variable; ++variable) {
+        if (!isAdded(*variable))
+            environment << QByteArray(*variable);
+    }
+    environment << added;
+    QVector<char *> argv;
+    for (const QByteArray &argument : arguments)
+        argv << const_cast<char *>(argument.constData());
+    argv << nullptr;
+    QVector<char *> envp;
+    for (const QByteArray &variable : environment)
+        envp << const_cast<char *>(variable.constData());
+    envp << nullptr;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, standardErrorFile.constData(),
+                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = -1;
+    const int failed = posix_spawn(&pid, argv.first(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    return failed == 0 ? pid : -1;
+}
+
+// Whether the process has ended, keeping its wait status: once reaped, a process cannot be asked
+// again, and QTRY_VERIFY asks once more after its condition held.
+class Ending
+{
+public:
+    explicit Ending(pid_t pid)
+        : pid(pid)
+    {
+    }
+    ~Ending()
+    {
+        if (!reaped && pid > 0) {
+            ::kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+        }
+    }
+    bool operator()()
+    {
+        reaped = reaped || waitpid(pid, &waitStatus, WNOHANG) == pid;
+        return reaped;
+    }
+    int status() const { return waitStatus; }
+
+private:
+    pid_t pid;
+    bool reaped = false;
+    int waitStatus = 0;
+};
+
+// The names in a folder byte for byte, hidden ones too.
+QList<QByteArray> entriesOf(const QString &folder)
+{
+    QList<QByteArray> names;
+    DIR *directory = opendir(QFile::encodeName(folder).constData());
+    if (!directory)
+        return names;
+    while (const dirent *entry = readdir(directory)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names << name;
+    }
+    closedir(directory);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Whether the process has a file open in that folder, with a name or without one.
+bool writesInto(pid_t pid, const QString &folder)
+{
+    const QByteArray descriptors = "/proc/" + QByteArray::number(pid) + "/fd";
+    const QByteArray inFolder = QFile::encodeName(folder) + '/';
+    for (const QByteArray &descriptor : entriesOf(QFile::decodeName(descriptors))) {
+        char target[4096];
+        const ssize_t length =
+            readlink((descriptors + '/' + descriptor).constData(), target, sizeof target);
+        if (length > 0 && QByteArray(target, int(length)).startsWith(inFolder))
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Arrangement)
+Q_DECLARE_METATYPE(FileSystem)
 
 // velmora-render run as a user runs it, from a copy beside short ambient files made here, and its
 // output read back with libsndfile.
@@ -160,7 +294,16 @@ private slots:
     void formatsOpenAgain();
     void errorsLeaveNoFile_data();
     void errorsLeaveNoFile();
-    void interruptLeavesNoFile();
+    void signalsEndTheRenderWithoutAFile_data();
+    void signalsEndTheRenderWithoutAFile();
+    void existingOutputIsKept_data();
+    void existingOutputIsKept();
+    void terminalIsNoOutput();
+    void namesAreKeptByteForByte_data();
+    void namesAreKeptByteForByte();
+    void exportJobWritesWhatTheCommandWrites_data();
+    void exportJobWritesWhatTheCommandWrites();
+    void cancelledExportLeavesNoFile();
     void progressOnlyOnATerminal_data();
     void progressOnlyOnATerminal();
 
@@ -176,6 +319,9 @@ private:
 
 void TestRender::initTestCase()
 {
+    // SIGQUIT's default dumps core: the renders that end by it leave none behind.
+    const rlimit noCore {0, 0};
+    QVERIFY(setrlimit(RLIMIT_CORE, &noCore) == 0);
     QVERIFY(root.isValid());
     QVERIFY(QDir(root.path()).mkpath("bin/Resources"));
     renderer = root.filePath("bin/velmora-render");
@@ -580,6 +726,28 @@ void TestRender::errorsLeaveNoFile_data()
     QTest::newRow("disk full in the middle of Vorbis encoding")
         << QStringList {"--program", "3", "OUT/night.ogg"} << Arrangement::FullDisk
         << "writing OUT/night.ogg failed: No space left on device";
+    QTest::newRow("disk full in the middle of FLAC encoding")
+        << QStringList {"--program", "3", "OUT/night.flac"} << Arrangement::FullDisk
+        << "writing OUT/night.flac failed: No space left on device";
+    QTest::newRow("disk full in the middle of Opus encoding")
+        << QStringList {"--program", "3", "OUT/night.opus"} << Arrangement::FullDisk
+        << "writing OUT/night.opus failed: No space left on device";
+    // libsndfile's MP3 encoder counts a short write as whole.
+    QTest::newRow("disk full in the middle of MP3 encoding")
+        << QStringList {"--program", "3", "OUT/night.mp3"} << Arrangement::FullDisk
+        << "writing OUT/night.mp3 failed: No space left on device";
+    QTest::newRow("disk too small for the WAV file, without unnamed files")
+        << QStringList {"--program", "3", "--ambient", "none", "OUT/night.wav"}
+        << Arrangement::FullDiskWithoutUnnamedFiles
+        << "writing OUT/night.wav failed: No space left on device";
+    QTest::newRow("disk full in the middle of MP3 encoding, without unnamed files")
+        << QStringList {"--program", "3", "OUT/night.mp3"}
+        << Arrangement::FullDiskWithoutUnnamedFiles
+        << "writing OUT/night.mp3 failed: No space left on device";
+    QTest::newRow("disk full in the middle of FLAC encoding, without unnamed files")
+        << QStringList {"--program", "3", "OUT/night.flac"}
+        << Arrangement::FullDiskWithoutUnnamedFiles
+        << "writing OUT/night.flac failed: No space left on device";
 }
 
 // Each error is one line on standard error naming the problem, status 2, and nothing left in the
@@ -610,18 +778,25 @@ void TestRender::errorsLeaveNoFile()
 
     Run run;
     QStringList left;
-    if (arrangement == Arrangement::ReadOnlyFolder || arrangement == Arrangement::FullDisk) {
+    if (arrangement == Arrangement::ReadOnlyFolder || arrangement == Arrangement::FullDisk ||
+        arrangement == Arrangement::FullDiskWithoutUnnamedFiles) {
         // A small file system of its own in a private mount namespace: read-only, or full after
         // a few hundred kilobytes. It lives as long as the shell, which lists it at the end.
         const QString options =
             arrangement == Arrangement::ReadOnlyFolder ? "ro,size=64k" : "size=256k";
-        QStringList command;
+        QStringList command {"env"};
+        const FileSystem fileSystem = arrangement == Arrangement::FullDiskWithoutUnnamedFiles
+            ? FileSystem::WithoutUnnamedFiles
+            : FileSystem::WithUnnamedFiles;
+        for (const QByteArray &variable : variablesFor(fileSystem))
+            command << shellQuoted(QString::fromLocal8Bit(variable));
+        command << shellQuoted(renderer);
         for (const QString &argument : arguments)
             command << shellQuoted(argument);
         const QString script =
             QStringLiteral("mount -t tmpfs -o %1 velmora-test %2 || exit 99\n"
-                           "%3 %4 2>&1\nstatus=$?\necho '--- left:'\nls -A %2\nexit $status")
-                .arg(options, shellQuoted(folder), shellQuoted(renderer), command.join(' '));
+                           "%3 2>&1\nstatus=$?\necho '--- left:'\nls -A %2\nexit $status")
+                .arg(options, shellQuoted(folder), command.join(' '));
         // Where the kernel refuses an unprivileged user namespace (inside a chroot, or where the
         // distribution restricts them) this file system cannot be made, and only then the case
         // skips. Made, everything that follows is the renderer's to pass.
@@ -648,22 +823,245 @@ void TestRender::errorsLeaveNoFile()
     QCOMPARE(left, QStringList());
 }
 
-// Ctrl-C in the middle of a long render stops it and takes its temporary file away.
-void TestRender::interruptLeavesNoFile()
+void TestRender::signalsEndTheRenderWithoutAFile_data()
 {
-    const QString folder = freshFolder("interrupt");
-    QProcess process;
-    process.start(renderer, {"--program", "3", "--duration", "12h55m", folder + "/night.flac"});
-    const auto entries = [&] {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-    };
-    QTRY_VERIFY_WITH_TIMEOUT(!entries().isEmpty(), 10000);
-    QVERIFY(::kill(pid_t(process.processId()), SIGINT) == 0);
-    QVERIFY(process.waitForFinished(10000));
-    QCOMPARE(process.exitCode(), 128 + SIGINT);
-    QCOMPARE(process.readAllStandardError(),
-             QByteArray("velmora-render: interrupted; no file written\n"));
-    QCOMPARE(entries(), QStringList());
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<FileSystem>("fileSystem");
+
+    const struct
+    {
+        const char *name;
+        int number;
+    } endingSignals[] = {
+        {"SIGINT", SIGINT}, {"SIGTERM", SIGTERM}, {"SIGHUP", SIGHUP}, {"SIGQUIT", SIGQUIT}};
+    for (const auto &signal : endingSignals) {
+        QTest::addRow("%s", signal.name) << signal.number << FileSystem::WithUnnamedFiles;
+        QTest::addRow("%s, without unnamed files", signal.name)
+            << signal.number << FileSystem::WithoutUnnamedFiles;
+    }
+    // Any signal that ends a process by default takes the partial file away.
+    QTest::newRow("SIGUSR1, without unnamed files")
+        << int(SIGUSR1) << FileSystem::WithoutUnnamedFiles;
+}
+
+// A signal in the middle of a long render (Ctrl-C, a closed terminal, kill) takes the partial
+// file away, says so, and ends the process by that very signal, so that the shell that started
+// it knows, and a loop of renders stops.
+void TestRender::signalsEndTheRenderWithoutAFile()
+{
+    QFETCH(int, signal);
+    QFETCH(FileSystem, fileSystem);
+
+    const QString folder = freshFolder("signals");
+    const QByteArray errors = QFile::encodeName(root.filePath("signals.err"));
+    const pid_t pid = spawn({QFile::encodeName(renderer), "--program", "3", "--duration", "12h55m",
+                             "--ambient", "none", QFile::encodeName(folder + "/night.flac")},
+                            fileSystem, errors);
+    QVERIFY(pid > 0);
+    Ending ended(pid);
+    QTRY_VERIFY_WITH_TIMEOUT(writesInto(pid, folder), 30000);
+    if (fileSystem == FileSystem::WithUnnamedFiles)
+        QCOMPARE(entriesOf(folder), QList<QByteArray>());
+    QVERIFY(::kill(pid, signal) == 0);
+
+    QTRY_VERIFY_WITH_TIMEOUT(ended(), 10000);
+    const int status = ended.status();
+    QVERIFY2(WIFSIGNALED(status), qPrintable(QStringLiteral("status %1").arg(status)));
+    QCOMPARE(WTERMSIG(status), signal);
+    QFile standardError(QFile::decodeName(errors));
+    QVERIFY(standardError.open(QIODevice::ReadOnly));
+    QCOMPARE(standardError.readAll(), QByteArray("velmora-render: interrupted; no file written\n"));
+    QCOMPARE(entriesOf(folder), QList<QByteArray>());
+}
+
+void TestRender::existingOutputIsKept_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("force");
+
+    for (const char *kind : {"file", "read-only file", "link", "dangling link"}) {
+        QTest::addRow("%s", kind) << QString::fromLatin1(kind) << false;
+        QTest::addRow("%s, --force", kind) << QString::fromLatin1(kind) << true;
+    }
+}
+
+// An existing file or link of the output's name stays as it is, with status 2 and a line that
+// says how to replace it; --force replaces it, a link by a file, and leaves the link's target.
+void TestRender::existingOutputIsKept()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, force);
+
+    const QString folder = freshFolder("existing");
+    const QString output = folder + "/night.wav";
+    const QString target = folder + "/target.txt";
+    const QByteArray mine = "the user's own file\n";
+    QFile own(kind.contains("link") ? target : output);
+    if (kind != "dangling link") {
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write(mine);
+        own.close();
+    }
+    if (kind.contains("link"))
+        QVERIFY(QFile::link(target, output));
+    if (kind == "read-only file")
+        QVERIFY(own.setPermissions(QFileDevice::ReadOwner));
+
+    QStringList arguments = {"--program", "3", "--ambient", "none", output};
+    if (force)
+        arguments.prepend("--force");
+    const Run run = render(arguments);
+
+    if (force) {
+        QVERIFY2(run.status == 0, run.err.constData());
+        QVERIFY(!QFileInfo(output).isSymLink());
+        QCOMPARE(readSound(output).samples, readSound(toneOnlyWav).samples);
+    } else {
+        QCOMPARE(run.status, 2);
+        QCOMPARE(QString::fromLocal8Bit(run.err),
+                 QStringLiteral("velmora-render: %1 exists and is kept: give --force to replace "
+                                "it\n")
+                     .arg(output));
+        QCOMPARE(QFileInfo(output).isSymLink(), kind.contains("link"));
+        if (kind.contains("link"))
+            QCOMPARE(QFileInfo(output).symLinkTarget(), target);
+        if (kind != "dangling link")
+            QCOMPARE(QFileInfo(output).size(), qint64(mine.size()));
+    }
+    if (kind == "link") {
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), mine);
+    }
+    const QStringList expected = kind.contains("link") && kind != "dangling link"
+        ? QStringList {"night.wav", "target.txt"}
+        : QStringList {"night.wav"};
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot |
+                                    QDir::System),
+             expected);
+}
+
+// "-" on a terminal would pour binary sound onto the screen: it is refused before a sample.
+void TestRender::terminalIsNoOutput()
+{
+    const QString command = shellQuoted(renderer) + " --program 3 -";
+    const Run run = runProcess("script", {"-qefc", command, "/dev/null"});
+    QCOMPARE(run.status, 2);
+    QCOMPARE(QString::fromLocal8Bit(run.out).remove('\r'),
+             QStringLiteral("velmora-render: standard output is a terminal, which cannot show "
+                            "sound: send it to a file or a pipe, or name an output file\n"));
+}
+
+void TestRender::namesAreKeptByteForByte_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<FileSystem>("fileSystem");
+
+    // Latin-1 for "café.wav": not UTF-8, so no QString gives it back.
+    const QByteArray latin1 = "caf\xe9.wav";
+    // The longest a name may be on Linux file systems is 255 bytes.
+    const QByteArray longest = QByteArray(250, 'n') + ".mp3";
+    QTest::newRow("not UTF-8") << latin1 << FileSystem::WithUnnamedFiles;
+    QTest::newRow("not UTF-8, without unnamed files") << latin1 << FileSystem::WithoutUnnamedFiles;
+    QTest::newRow("254 bytes") << longest << FileSystem::WithUnnamedFiles;
+    QTest::newRow("254 bytes, without unnamed files") << longest << FileSystem::WithoutUnnamedFiles;
+}
+
+// The file takes the very bytes it was given as its name, whatever the locale makes of them, and
+// any name the file system takes fits: nothing longer is made from it on the way.
+void TestRender::namesAreKeptByteForByte()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(FileSystem, fileSystem);
+
+    const QString folder = freshFolder("names");
+    const QByteArray path = QFile::encodeName(folder) + '/' + name;
+    // QDir, which takes names as text, cannot remove one that is not.
+    const auto removeFile = qScopeGuard([&] { unlink(path.constData()); });
+    const QByteArray errors = QFile::encodeName(root.filePath("names.err"));
+    const pid_t pid = spawn({QFile::encodeName(renderer), "--quiet", "--program", "3", "--ambient",
+                             "none", QFile::encodeName(folder) + '/' + name},
+                            fileSystem, errors);
+    QVERIFY(pid > 0);
+    Ending ended(pid);
+    QTRY_VERIFY_WITH_TIMEOUT(ended(), 60000);
+    const int status = ended.status();
+    QFile standardError(QFile::decodeName(errors));
+    QVERIFY(standardError.open(QIODevice::ReadOnly));
+    QVERIFY2(WIFEXITED(status) && WEXITSTATUS(status) == 0, standardError.readAll().constData());
+    QCOMPARE(entriesOf(folder), QList<QByteArray> {name});
+}
+
+void TestRender::exportJobWritesWhatTheCommandWrites_data()
+{
+    QTest::addColumn<QString>("name");
+
+    QTest::newRow("FLAC") << "session.flac";
+    QTest::newRow("MP3") << "session.mp3";
+}
+
+// The window's export, on a thread of its own, writes the very file velmora-render writes for the
+// same choices, with the ambient sounds both find beside them, and reports its progress to the
+// end.
+void TestRender::exportJobWritesWhatTheCommandWrites()
+{
+    QFETCH(QString, name);
+
+    const QString folder = freshFolder("export");
+    const QString exported = folder + "/exported-" + name;
+    const QString rendered = folder + "/rendered-" + name;
+    RenderOptions::Request request;
+    request.programNumber = 3;
+    request.seconds = 300;
+    request.ambient = AmbientSound::Water;
+    request.secondaryTone = true;
+    request.output = exported;
+    request.outputName = QFile::encodeName(exported);
+    request.format = *RenderOptions::outputFormatFor(exported);
+
+    ExportJob job;
+    QSignalSpy progressed(&job, &ExportJob::progressed);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start(request, SessionPlan::of(ProgramCatalogue::program(3), request.seconds));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 120000);
+    QCOMPARE(finished.first().at(0).toBool(), true);
+    QVERIFY(!progressed.isEmpty());
+    QCOMPARE(progressed.last().at(0).toLongLong(), fiveMinuteFrames);
+    QCOMPARE(progressed.last().at(1).toLongLong(), fiveMinuteFrames);
+
+    const Run run = runProcess(QStringLiteral(VELMORA_RENDER),
+                               {"--program", "3", "--ambient", "water", rendered});
+    QVERIFY2(run.status == 0, run.err.constData());
+    const Sound fromWindow = readSound(exported);
+    const Sound fromCommand = readSound(rendered);
+    QVERIFY2(fromWindow.error.isEmpty(), qPrintable(fromWindow.error));
+    QCOMPARE(fromWindow.frames(), fromCommand.frames());
+    QVERIFY(fromWindow.samples == fromCommand.samples);
+}
+
+// Cancel stops an export at its next piece and leaves nothing in the folder.
+void TestRender::cancelledExportLeavesNoFile()
+{
+    const QString folder = freshFolder("cancel");
+    RenderOptions::Request request;
+    request.programNumber = 3;
+    request.seconds = 46500;
+    request.ambient = AmbientSound::None;
+    request.output = folder + "/night.flac";
+    request.outputName = QFile::encodeName(request.output);
+    request.format = RenderOptions::OutputFormat::Flac;
+
+    ExportJob job;
+    QSignalSpy progressed(&job, &ExportJob::progressed);
+    QSignalSpy finished(&job, &ExportJob::finished);
+    job.start(request, SessionPlan::of(ProgramCatalogue::program(3), request.seconds));
+    QTRY_VERIFY_WITH_TIMEOUT(!progressed.isEmpty(), 10000);
+    job.cancel();
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 10000);
+    QCOMPARE(finished.first().at(0).toBool(), false);
+    QCOMPARE(finished.first().at(1).toBool(), true);
+    QVERIFY(!job.isRunning());
+    QCOMPARE(entriesOf(folder), QList<QByteArray>());
 }
 
 void TestRender::progressOnlyOnATerminal_data()

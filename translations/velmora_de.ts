@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programme</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>Sitzung &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Sitzung exportieren</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>Audiodateien (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Beenden Sie den Dateinamen mit .flac, .mp3, .ogg, .opus oder .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Sitzung wird exportiert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>%1 % erledigt, noch etwa %2</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Sitzung exportiert nach %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Export abgebrochen: keine Datei geschrieben</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>Die Sitzung konnte nicht exportiert werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>

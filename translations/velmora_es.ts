@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programas</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>&amp;Exportar sesión…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Exportar sesión</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>Archivos de sonido (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Termine el nombre del archivo en .flac, .mp3, .ogg, .opus o .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Exportando la sesión…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>%1 % hecho, quedan unos %2</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Sesión exportada a %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Exportación cancelada: no se escribió ningún archivo</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>No se pudo exportar la sesión: %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>

@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programmes</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>&amp;Exporter la séance…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Exporter la séance</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>Fichiers audio (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Terminez le nom du fichier par .flac, .mp3, .ogg, .opus ou .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Export de la séance…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>%1 % effectués, environ %2 restant</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Séance exportée dans %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Export annulé : aucun fichier écrit</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>La séance n’a pas pu être exportée : %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>

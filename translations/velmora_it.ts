@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programmi</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>&amp;Esporta sessione…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Esporta sessione</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>File audio (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Termina il nome del file con .flac, .mp3, .ogg, .opus o .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Esportazione della sessione…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>%1% completato, circa %2 rimanenti</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Sessione esportata in %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Esportazione annullata: nessun file scritto</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>Impossibile esportare la sessione: %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>

@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programy</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>&amp;Eksportuj sesję…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Eksportuj sesję</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>Pliki dźwiękowe (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Zakończ nazwę pliku na .flac, .mp3, .ogg, .opus lub .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Eksportowanie sesji…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>Gotowe %1%, pozostało około %2</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Sesja wyeksportowana do %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Eksport anulowany: nie zapisano pliku</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>Nie udało się wyeksportować sesji: %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>

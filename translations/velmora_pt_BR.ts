@@ -352,6 +352,50 @@ p, li { white-space: pre-wrap; }
         <source>Programs</source>
         <translation>Programas</translation>
     </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Export Session...</source>
+        <translation>&amp;Exportar sessão…</translation>
+    </message>
+    <message>
+        <source>Export Session</source>
+        <translation>Exportar sessão</translation>
+    </message>
+    <message>
+        <source>Sound files (*.flac *.mp3 *.ogg *.opus *.wav)</source>
+        <translation>Arquivos de som (*.flac *.mp3 *.ogg *.opus *.wav)</translation>
+    </message>
+    <message>
+        <source>End the file name with .flac, .mp3, .ogg, .opus or .wav.</source>
+        <translation>Termine o nome do arquivo com .flac, .mp3, .ogg, .opus ou .wav.</translation>
+    </message>
+    <message>
+        <source>Exporting the session...</source>
+        <translation>Exportando a sessão…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>%1% done, about %2 left</source>
+        <translation>%1% concluído, cerca de %2 restantes</translation>
+    </message>
+    <message>
+        <source>Session exported to %1</source>
+        <translation>Sessão exportada para %1</translation>
+    </message>
+    <message>
+        <source>Export cancelled: no file written</source>
+        <translation>Exportação cancelada: nenhum arquivo gravado</translation>
+    </message>
+    <message>
+        <source>The session could not be exported: %1</source>
+        <translation>Não foi possível exportar a sessão: %1</translation>
+    </message>
 </context>
 <context>
     <name>OwnSound</name>
