@@ -1,5 +1,6 @@
 #include "sound/noise.h"
 #include "sound/tone.h"
+#include "tests/stereowav.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -44,20 +45,6 @@ double powerNear(const QVector<qint16> &stereo, int channel, double frequency)
         }
     }
     return total / count;
-}
-
-bool writeWav(const QString &path, const QVector<qint16> &stereo)
-{
-    SF_INFO info {};
-    info.channels = 2;
-    info.samplerate = Tone::framesPerSecond;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t frames = stereo.size() / 2;
-    const bool written = sf_writef_short(file, stereo.constData(), frames) == frames;
-    return sf_close(file) == 0 && written;
 }
 
 } // namespace
@@ -130,8 +117,8 @@ void TestNoise::loudnessIsTheLayers()
 {
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
-    QVERIFY(writeWav(folder.filePath("brown.wav"), Noise::loop(Noise::Colour::Brown)));
-    QVERIFY(writeWav(folder.filePath("white.wav"), Noise::loop(Noise::Colour::White)));
+    QVERIFY(writeStereoWav(folder.filePath("brown.wav"), Noise::loop(Noise::Colour::Brown)));
+    QVERIFY(writeStereoWav(folder.filePath("white.wav"), Noise::loop(Noise::Colour::White)));
     QProcess meter;
     meter.setProcessChannelMode(QProcess::MergedChannels);
     meter.start("python3", {QStringLiteral(VELMORA_LEVELS_SCRIPT), folder.path()});

@@ -1,5 +1,6 @@
 #include "sound/ownsound.h"
 #include "sound/tone.h"
+#include "tests/stereowav.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -37,20 +38,6 @@ bool damageMiddle(const QString &path, int count)
         byte = char(state >> 24);
     }
     return file.write(garbage) == count;
-}
-
-bool writeWav(const QString &path, const QVector<qint16> &stereo)
-{
-    SF_INFO info {};
-    info.channels = 2;
-    info.samplerate = Tone::framesPerSecond;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t frames = stereo.size() / 2;
-    const bool written = sf_writef_short(file, stereo.constData(), frames) == frames;
-    return sf_close(file) == 0 && written;
 }
 
 QVector<qint16> play(OwnSoundLoop &loop, qint64 frames)
@@ -176,8 +163,8 @@ void TestOwnSound::playsAtTheLayersLoudness()
         OwnSound::Problem problem = OwnSound::Problem::None;
         std::unique_ptr<OwnSoundLoop> loop = OwnSoundLoop::load(path(name), &problem);
         QVERIFY2(loop, name);
-        QVERIFY(writeWav(played.filePath(QLatin1String(name) + ".wav"),
-                         play(*loop, 12 * Tone::framesPerSecond)));
+        QVERIFY(writeStereoWav(played.filePath(QLatin1String(name) + ".wav"),
+                               play(*loop, 12 * Tone::framesPerSecond)));
     }
     QProcess meter;
     meter.setProcessChannelMode(QProcess::MergedChannels);
