@@ -62,8 +62,11 @@ private:
 
 void TestProgramLibrary::initTestCase()
 {
-    // The trash too is under the data folder; the test's own.
+    // The trash too is under the data folder; the test's own. A file goes to that trash only when
+    // it is on the home folder's file system (others have a trash of their own at their top), so
+    // the home folder is the test's too.
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    qputenv("HOME", home.path().toUtf8());
 }
 
 void TestProgramLibrary::init()

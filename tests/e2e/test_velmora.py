@@ -83,9 +83,10 @@ class MainWindow:
 
     def find_central_widget(self):
         """Where the central widget begins below any menu bar: the first program button's top
-        edge, found on a column left of the label, lies 60 px into it."""
+        edge, found on a column left of the label, lies 60 px into it. The search starts below
+        the menu bar's texts, which cross that column too."""
         image = grab(self.window)
-        for y in range(0, 120):
+        for y in range(40, 120):
             r, g, b = image.pixel(25, y)
             if r + g + b < 3 * 200:
                 offset = y - 60
