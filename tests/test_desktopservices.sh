@@ -72,14 +72,6 @@ click_visualizer() {
     return 1
 }
 
-# Clicks Visualizer, with the light accepted before, and waits for the session screen to take the
-# keyboard: its first showing makes its OpenGL context, which a busy machine takes a while for. The
-# menu bar's height is known here, where the warning's click has found the box.
-show_light_by_a_click() {
-    xdotool mousemove --window "$window" 470 298 click 1
-    wait_for sh -c "xdotool getactivewindow getwindowname | grep -qx Dialog"
-}
-
 # --- media controls, with the portal's stand-in, in a new account
 use_config_folder new
 start_standin --portal
@@ -177,6 +169,7 @@ stop_standin
 start_standin --portal --portal-delay 3
 start_velmora
 select_first_program
+: >"$work/inhibit.log"
 playerctl -p velmora play
 check "a session starts while the portal is slow" wait_for status_is Playing
 check "the portal is asked" wait_for log_has "portal inhibit flags=4 "
@@ -187,13 +180,10 @@ first=$(handle_of 4)
 sender=$(busctl --user call org.freedesktop.DBus /org/freedesktop/DBus org.freedesktop.DBus GetNameOwner s $mpris | sed 's/^s "://; s/"$//; s/\./_/g')
 check "the request's path is the one the token names ($first)" sh -c "case '$first' in /org/freedesktop/portal/desktop/request/${sender}/velmora*) true ;; *) false ;; esac"
 check "before the answer, the window answers on the bus within half a second" sh -c "busctl --user --timeout=0.5 get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player Position >/dev/null && ! grep -q 'portal answered' '$work/inhibit.log'"
-check "and takes a click: the light, accepted before, shows without asking" show_light_by_a_click
-check "the suspend flag's request is closed" wait_for log_has "portal close handle=$first\$"
-check "the session screen asks for the idle flag too" wait_for log_has "portal inhibit flags=12 "
-screen_request=$(handle_of 12)
-xdotool key --window "$(xdotool getactivewindow)" Escape
-check "Escape closes the session screen and its request before its answer" wait_for before_answer close "$screen_request"
-check "a request with the suspend flag alone is made again" wait_for sh -c "[ \$(grep -c 'portal inhibit flags=4 ' '$work/inhibit.log') -eq 2 ]"
+playerctl -p velmora stop
+check "Stop closes its request before its answer" wait_for before_answer close "$first"
+playerctl -p velmora play
+check "Play makes a new request" wait_for sh -c "[ \$(grep -c 'portal inhibit flags=4 ' '$work/inhibit.log') -eq 2 ]"
 second=$(handle_of 4)
 playerctl -p velmora stop
 check "Stop closes that one before its answer too" wait_for before_answer close "$second"
