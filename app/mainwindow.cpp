@@ -326,6 +326,8 @@ void MainWindow::startPlayer()
 {
     const ProgramChoice::Session session = choice.sessionFor(chosenSeconds());
     const bool secondaryTone = ui->Tone->checkState() != Qt::Unchecked;
+    // A program that names its own kind of tone plays with it; the others with the menu's.
+    player.setToneKind(session.tone.value_or(settings.toneKind()));
     if (session.builtIn)
         player.start(*session.builtIn, chosenSeconds(), chosenAmbientSound(), secondaryTone);
     else
@@ -594,7 +596,7 @@ void MainWindow::exportSession()
     RenderOptions::Request request;
     request.seconds = chosenSeconds();
     request.ambient = chosenAmbientSound();
-    request.tone = player.toneKind();
+    request.tone = session.tone.value_or(settings.toneKind());
     request.secondaryTone = ui->Tone->checkState() != Qt::Unchecked;
     request.output = path;
     request.outputName = QFile::encodeName(path);

@@ -86,6 +86,7 @@ ProgramChoice::Session ProgramChoice::sessionFor(int seconds) const
         session.refusal = tr("This program's file has an error.");
         return session;
     }
+    session.tone = user->program->tone;
     const std::optional<StagePlan> stages = StagePlanner::plan(*user->program, seconds);
     if (!stages)
         session.refusal = StagePlanner::tooShortMessage(*user->program);

@@ -41,6 +41,8 @@ public:
         const Program *builtIn = nullptr;
         QString name;
         StagePlan stages;
+        // The kind of tone a user's program names for itself; none for the others.
+        std::optional<ToneKind> tone;
         QString refusal;
     };
     Session sessionFor(int seconds) const;

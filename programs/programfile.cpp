@@ -14,6 +14,7 @@ namespace {
 const QString programGroup = QStringLiteral("Velmora Program");
 const QString nameKey = QStringLiteral("Name");
 const QString descriptionKey = QStringLiteral("Description");
+const QString toneKey = QStringLiteral("Tone");
 const QString lengthKey = QStringLiteral("Length");
 const QString beatKey = QStringLiteral("Beat");
 const QString colourKey = QStringLiteral("Colour");
@@ -330,6 +331,19 @@ ProgramFile::Reading ProgramFile::parse(const QByteArray &data, const QString &f
     for (const QString &locale : document.locales(programGroup, descriptionKey))
         program.localizedDescriptions.insert(locale,
                                              document.value(programGroup, descriptionKey, locale));
+    if (document.hasKey(programGroup, toneKey)) {
+        const QString toneValue = document.value(programGroup, toneKey);
+        program.tone = ToneKinds::fromName(toneValue.trimmed().toLower());
+        if (!program.tone) {
+            QStringList names;
+            for (ToneKind kind : ToneKinds::all())
+                names << ToneKinds::name(kind);
+            return failed(reading,
+                          atLine(document.keyLine(programGroup, toneKey),
+                                 tr("\"%1\" is not a kind of tone; write one of %2")
+                                     .arg(toneValue, names.join(QLatin1String(", ")))));
+        }
+    }
 
     QMap<int, QString> stageGroups;
     for (const QString &group : document.groups()) {
@@ -429,6 +443,10 @@ QByteArray ProgramFile::write(const ProgramDefinition &program, KeyFile document
     for (auto text = program.localizedDescriptions.cbegin();
          text != program.localizedDescriptions.cend(); ++text)
         document.setValue(programGroup, descriptionKey, text.value(), text.key());
+    if (program.tone)
+        document.setValue(programGroup, toneKey, ToneKinds::name(*program.tone));
+    else
+        document.removeKey(programGroup, toneKey);
 
     for (const QString &group : document.groups()) {
         if (stageNumber(group) > program.stages.size())

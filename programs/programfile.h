@@ -5,6 +5,7 @@
 #include "session/colour.h"
 #include "session/programcatalogue.h"
 #include "session/stageplan.h"
+#include "sound/tonekind.h"
 
 #include <QList>
 #include <QMap>
@@ -41,6 +42,9 @@ struct ProgramDefinition
     QMap<QString, QString> localizedNames; // by language, as in Name[de]
     QMap<QString, QString> localizedDescriptions; // by language, as in Description[de]
     QList<StageDefinition> stages;
+    // Tone=, when the program names the kind of tone it is played with; otherwise the one chosen
+    // in the window's Sound menu, or with velmora-render's --tone.
+    std::optional<ToneKind> tone;
 
     // The name and description for a language such as "de_DE" ("de" too), else the plain ones.
     QString nameFor(const QString &language) const;

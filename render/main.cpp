@@ -51,7 +51,10 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "velmora-render: %s\n", session.error.toLocal8Bit().constData());
             return RenderJob::failed;
         }
-        return RenderJob::run(line.request, session.name, session.stages);
+        RenderOptions::Request request = line.request;
+        if (session.tone && !request.toneGiven)
+            request.tone = *session.tone;
+        return RenderJob::run(request, session.name, session.stages);
     }
     return RenderJob::run(line.request);
 }

@@ -231,6 +231,7 @@ RenderOptions::CommandLine RenderOptions::parse(const QStringList &arguments)
                 return failed(QStringLiteral("unknown kind of tone \"%1\": use %2")
                                   .arg(value, tonesAccepted()));
             request.tone = *kind;
+            request.toneGiven = true;
         } else if (option == QLatin1String("--no-secondary-tone") && !hasValue) {
             request.secondaryTone = false;
         } else if ((option == QLatin1String("--quiet") || option == QLatin1String("-q")) &&
@@ -334,6 +335,7 @@ RenderOptions::UserSession RenderOptions::userSession(const Request &request,
     if (!program)
         return session;
     session.name = program->name;
+    session.tone = program->tone;
     const std::optional<StagePlan> stages = StagePlanner::plan(*program, request.seconds);
     if (!stages) {
         session.error =

@@ -46,6 +46,8 @@ struct Request
     int seconds = 5 * 60;
     AmbientChoice ambient = AmbientSound::PinkNoise;
     ToneKind tone = ToneKind::Binaural;
+    // --tone was given: it holds over the kind a program file names for itself.
+    bool toneGiven = false;
     bool secondaryTone = true;
     bool quiet = false;
     // Replace an existing output file or link.
@@ -86,6 +88,8 @@ struct UserSession
 {
     QString name;
     StagePlan stages;
+    // The kind of tone the program file names for itself, if it does.
+    std::optional<ToneKind> tone;
     QString error; // one line, when there is no session to render
 };
 UserSession userSession(const Request &request, const ProgramLibrary &library);

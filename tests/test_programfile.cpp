@@ -78,6 +78,7 @@ private slots:
     void tooShort_data();
     void tooShort();
     void malformedFiles_data();
+    void namesItsKindOfTone();
     void malformedFiles();
 
 private:
@@ -216,6 +217,23 @@ void TestProgramFile::readsTheExample()
     QVERIFY(program.stages[2].length == share(20));
     QCOMPARE(program.stages[2].beatTo, 3.5f);
     QCOMPARE(ProgramFile::oneColourText(program.stages[2].colourTo), "#200010");
+}
+
+// Tone= names the kind of tone a program plays with, in any case; it is saved back as it was read,
+// and a program that names none leaves the choice to the window or the command line.
+void TestProgramFile::namesItsKindOfTone()
+{
+    QVERIFY(!ProgramFile::parse(eveningWindDown, "evening.velmora").program->tone);
+    const QByteArray speakers = "[Velmora Program]\nName=Speakers\nTone=Isochronic\n\n"
+                                "[Stage 1]\nLength=rest\nBeat=10\nColour=blue\n";
+    const ProgramFile::Reading reading = ProgramFile::parse(speakers, "speakers.velmora");
+    QVERIFY2(reading.program, qPrintable(reading.error));
+    QCOMPARE(reading.program->tone, std::optional<ToneKind>(ToneKind::Isochronic));
+    ProgramDefinition changed = *reading.program;
+    changed.tone = ToneKind::Monaural;
+    QVERIFY(ProgramFile::write(changed, reading.document).contains("Tone=monaural\n"));
+    changed.tone.reset();
+    QVERIFY(!ProgramFile::write(changed, reading.document).contains("Tone="));
 }
 
 // A file saved by this version keeps every comment, key and group it did not understand, and
@@ -433,6 +451,9 @@ void TestProgramFile::malformedFiles_data()
                     "[Stage 1]\nLength=60%\nBeat=8\nColour=blue\n\n"
                     "[Stage 2]\nLength=50%\nBeat=8\nColour=blue\n")
         << QStringList {"shares.velmora: Stage 2, Length (line 10): ", "more than 100%"};
+    QTest::newRow("unknown kind of tone")
+        << file("tone.velmora", "[Velmora Program]\nName=Bad\nTone=stereo\n\n" + stage1)
+        << QStringList {"tone.velmora: line 3: ", "\"stereo\"", "binaural, isochronic, monaural"};
     QTest::newRow("no name") << file("noname.velmora", "[Velmora Program]\n\n" + stage1)
                              << QStringList {"noname.velmora: line 1: ", "no Name"};
     QTest::newRow("a line that is not a key")

@@ -97,6 +97,8 @@ class TestRenderProgramFile : public QObject
 private slots:
     void initTestCase();
     void playsThePlannedBeats();
+    void playsItsOwnKindOfTone_data();
+    void playsItsOwnKindOfTone();
     void refusals_data();
     void refusals();
 
@@ -152,6 +154,43 @@ void TestRenderProgramFile::playsThePlannedBeats()
                                 .arg(beat)
                                 .arg(plannedBeat(start))));
     }
+}
+
+// A program that names its kind of tone plays with it, and --tone holds over it: monaural sound is
+// the same in both ears, binaural is not.
+void TestRenderProgramFile::playsItsOwnKindOfTone_data()
+{
+    QTest::addColumn<QStringList>("toneOption");
+    QTest::addColumn<bool>("sameInBothEars");
+    QTest::newRow("the program's own") << QStringList() << true;
+    QTest::newRow("--tone holds over it") << QStringList {"--tone", "binaural"} << false;
+}
+
+void TestRenderProgramFile::playsItsOwnKindOfTone()
+{
+    QFETCH(QStringList, toneOption);
+    QFETCH(bool, sameInBothEars);
+    const QString program = write("speakers.velmora",
+                                  "[Velmora Program]\nName=Speakers\n"
+                                  "Tone=monaural\n\n[Stage 1]\n"
+                                  "Length=rest\nBeat=10\nColour=blue\n");
+    const QString output = folder.filePath("speakers.wav");
+    const Run run = render(
+        QStringList {"--program-file", program, "--ambient", "none", "--quiet", "--force", output} +
+            toneOption,
+        folder.path());
+    QVERIFY2(run.status == 0, run.err.constData());
+
+    SF_INFO info {};
+    SNDFILE *file = sf_open(QFile::encodeName(output).constData(), SFM_READ, &info);
+    QVERIFY(file);
+    QVector<short> frames(int(info.frames * 2));
+    QCOMPARE(sf_readf_short(file, frames.data(), info.frames), info.frames);
+    sf_close(file);
+    bool same = true;
+    for (qint64 i = 0; i < info.frames && same; ++i)
+        same = frames[2 * i] == frames[2 * i + 1];
+    QCOMPARE(same, sameInBothEars);
 }
 
 void TestRenderProgramFile::refusals_data()

@@ -36,7 +36,8 @@ start_session() {
     wait_for busctl --user status $mpris || return 1
     window=$(xdotool search --sync --onlyvisible --class Velmora | head -1)
     local y
-    for y in 64 72 80 88 96; do
+    # The first program button, below a menu bar of up to 24 px.
+    for y in 84 96 108; do
         xdotool mousemove --window "$window" 100 $y click 1
         wait_for sh -c "busctl --user get-property $mpris /org/mpris/MediaPlayer2 org.mpris.MediaPlayer2.Player CanPlay | grep -q true" && break
     done

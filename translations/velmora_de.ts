@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>„%1“ ist kein Beat von 0.5 bis 40 Hz; schreiben Sie einen wie 8 oder einen Verlauf wie 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>„%1“ ist keine Art von Ton; schreiben Sie eine von %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>„%1“ ist keine Farbe; schreiben Sie eine von %2 oder #rrggbb oder einen Verlauf wie yellow to blue</translation>
     </message>

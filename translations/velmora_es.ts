@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>«%1» no es un pulso de 0.5 a 40 Hz; escriba uno como 8, o una rampa como 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>«%1» no es un tipo de tono; escriba uno de %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>«%1» no es un color; escriba uno de %2 o #rrggbb, o una rampa como yellow to blue</translation>
     </message>

@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>« %1 » n’est pas un battement de 0.5 à 40 Hz ; écrivez-en un comme 8, ou une rampe comme 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>« %1 » n’est pas un type de son ; écrivez l’un de %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>« %1 » n’est pas une couleur ; écrivez l’une de %2 ou #rrggbb, ou une rampe comme yellow to blue</translation>
     </message>

@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>«%1» non è un battimento da 0.5 a 40 Hz; scrivine uno come 8, o una rampa come 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>«%1» non è un tipo di tono; scrivi uno tra %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>«%1» non è un colore; scrivi uno tra %2 o #rrggbb, o una rampa come yellow to blue</translation>
     </message>

@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>„%1” nie jest dudnieniem od 0.5 do 40 Hz; wpisz np. 8 albo przejście, np. 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>„%1” nie jest rodzajem tonu; wpisz jeden z: %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>„%1” nie jest kolorem; wpisz jeden z: %2 albo #rrggbb, albo przejście, np. yellow to blue</translation>
     </message>

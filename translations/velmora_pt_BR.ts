@@ -743,6 +743,10 @@ p, li { white-space: pre-wrap; }
         <translation>“%1” não é uma batida de 0.5 a 40 Hz; escreva uma como 8, ou uma rampa como 18 to 8</translation>
     </message>
     <message>
+        <source>&quot;%1&quot; is not a kind of tone; write one of %2</source>
+        <translation>“%1” não é um tipo de tom; escreva um de %2</translation>
+    </message>
+    <message>
         <source>&quot;%1&quot; is not a colour; write one of %2 or #rrggbb, or a ramp such as yellow to blue</source>
         <translation>“%1” não é uma cor; escreva uma de %2 ou #rrggbb, ou uma rampa como yellow to blue</translation>
     </message>
